@@ -1,0 +1,37 @@
+# Each folder of src/ is a logic library (core_<folder>); its ui/ subfolder, when present,
+# is the widget library (gui_<folder>). Sources are picked up by glob so adding a file
+# needs no edit here.
+
+function(kestrava_logic folder)
+    file(GLOB sources CONFIGURE_DEPENDS
+         ${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/src/${folder}/*.h)
+    add_library(core_${folder} STATIC ${sources})
+    target_include_directories(core_${folder} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(core_${folder} PUBLIC Qt6::Core ${ARGN})
+endfunction()
+
+function(kestrava_widgets folder)
+    file(GLOB sources CONFIGURE_DEPENDS
+         ${CMAKE_SOURCE_DIR}/src/${folder}/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/${folder}/ui/*.h
+         ${CMAKE_SOURCE_DIR}/src/${folder}/ui/*.ui)
+    add_library(gui_${folder} STATIC ${sources})
+    target_include_directories(gui_${folder} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(gui_${folder} PUBLIC Qt6::Widgets ${ARGN})
+endfunction()
+
+function(kestrava_app_library)
+    file(GLOB sources CONFIGURE_DEPENDS
+         ${CMAKE_SOURCE_DIR}/src/app/*.cpp ${CMAKE_SOURCE_DIR}/src/app/*.h
+         ${CMAKE_SOURCE_DIR}/src/app/*.ui)
+    list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+    add_library(gui_app STATIC ${sources})
+    target_include_directories(gui_app PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    # Promoted widgets of the main window live in the concerns' ui/ folders.
+    set_target_properties(gui_app PROPERTIES AUTOUIC_SEARCH_PATHS
+        "${CMAKE_SOURCE_DIR}/src/search/ui;${CMAKE_SOURCE_DIR}/src/deck/ui;${CMAKE_SOURCE_DIR}/src/files/ui")
+    target_compile_definitions(gui_app PUBLIC KESTRAVA_VERSION="${PROJECT_VERSION}"
+        KESTRAVA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+        KESTRAVA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+        KESTRAVA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+    target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files)
+endfunction()

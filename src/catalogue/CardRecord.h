@@ -1,0 +1,86 @@
+// One card of the card list, the table of loaded cards, the faction names and the words that
+// classify cards by type and rarity.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <array>
+#include <vector>
+
+namespace kestrava {
+
+struct CardRecord {
+    QString Code;
+    QString Faction;
+    QString Name;
+    QString Illustrator;
+    QString CardType;
+    QString SubType;
+    QString Rarity;
+    qint16 CostSymbols = 0;
+    qint16 CostValue = 0;
+    qint16 Upkeep = 0;
+    QString SortieCost;
+    QString Charge;
+    QString Trample;
+    QString Counter;
+    qint16 Shooting = 0;
+    qint16 Siege = 0;
+    qint16 Plunder = 0;
+    QString UpperText;
+    QString LowerText;
+    QString StatsText;
+    qint16 Attack = 0;
+    qint16 Defense = 0;
+    qint16 Speed = 0;
+    qint16 Gear = 0;
+    QString CastleText;
+    QString Formation1;
+    QString Grid1;
+    QString Formation2;
+    QString Grid2;
+    QString Ambush;
+    QString Scout;
+    QString Flank;
+};
+
+constexpr int kCardTableSize = 1025;
+constexpr int kFactionCount = 5;
+
+// The faction letters in the order every rule tests them.
+inline constexpr std::array<char16_t, kFactionCount> kFactionLetters = {u'C', u'D', u'E', u'G',
+                                                                        u'M'};
+
+// Faction names by letter position (C, D, E, G, M).
+using FactionNameList = std::array<QString, kFactionCount>;
+
+// The names the program starts with.
+FactionNameList DefaultFactionNames();
+
+// Index into kFactionLetters of the letter code begins with, or -1 (case-sensitive; an empty
+// code and any other first character have no faction).
+int FactionIndexOfCode(QStringView code);
+
+// The faction text stored in a record: the name of its letter, else "UNKNOWN".
+QString FactionOfCode(QStringView code, const FactionNameList& names);
+
+// The loaded cards. Records at and above CardCount are not part of the catalogue: a load
+// never clears them, and nothing reads them.
+struct CardCatalogue {
+    FactionNameList FactionNames = DefaultFactionNames();
+    std::vector<CardRecord> CardTable = std::vector<CardRecord>(kCardTableSize);
+    qint16 CardCount = 0;
+
+    // Index of the first loaded record whose code equals code exactly, or -1.
+    int FindCardIndexByCode(QStringView code) const;
+    // The same record, or nullptr.
+    const CardRecord* FindCardByCode(QStringView code) const;
+};
+
+// The code of a card list or deck line: its text before the first blank (the whole text when
+// there is none).
+QStringView CodeOfLine(QStringView line);
+
+}  // namespace kestrava

@@ -1,0 +1,106 @@
+#include "platform/TextFile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/Cp932.h"
+
+namespace kestrava {
+namespace {
+constexpr qint64 kChunk = 64 * 1024;
+}
+
+Cp932LineReader::Cp932LineReader(const QString& path) : file_(path) {
+    // QFile opens a directory for reading on some platforms; it is not a text file.
+    open_ = !QFileInfo(path).isDir() && file_.open(QIODevice::ReadOnly);
+}
+
+bool Cp932LineReader::Fill() {
+    if (atEnd_) {
+        return false;
+    }
+    buffer_.remove(0, pos_);
+    pos_ = 0;
+    const QByteArray chunk = file_.read(kChunk);
+    if (chunk.isEmpty()) {
+        atEnd_ = true;
+        return false;
+    }
+    buffer_.append(chunk);
+    return true;
+}
+
+bool Cp932LineReader::ReadRawLine(QByteArray& line) {
+    if (!open_) {
+        return false;
+    }
+    qsizetype searchFrom = pos_;
+    for (;;) {
+        const char* data = buffer_.constData();
+        qsizetype end = searchFrom;
+        while (end < buffer_.size() && data[end] != '\r' && data[end] != '\n') {
+            ++end;
+        }
+        if (end < buffer_.size()) {
+            // A CR at the end of the buffer may be the first half of CR LF.
+            if (data[end] == '\r' && end + 1 == buffer_.size() && !atEnd_) {
+                const qsizetype offset = end - pos_;
+                if (Fill()) {
+                    searchFrom = pos_ + offset;
+                    continue;
+                }
+                end = pos_ + offset;
+                data = buffer_.constData();
+            }
+            line = buffer_.mid(pos_, end - pos_);
+            qsizetype next = end + 1;
+            if (data[end] == '\r' && next < buffer_.size() && data[next] == '\n') {
+                ++next;
+            }
+            pos_ = next;
+            return true;
+        }
+        const qsizetype offset = end - pos_;
+        if (!Fill()) {
+            if (pos_ >= buffer_.size()) {
+                return false;
+            }
+            line = buffer_.mid(pos_);
+            pos_ = buffer_.size();
+            return true;
+        }
+        searchFrom = pos_ + offset;
+    }
+}
+
+bool Cp932LineReader::ReadLine(QString& line) {
+    QByteArray raw;
+    if (!ReadRawLine(raw)) {
+        return false;
+    }
+    line = DecodeCp932(raw);
+    return true;
+}
+
+QByteArray EncodeCp932Lines(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& line : lines) {
+        out.append(EncodeCp932(line)).append("\r\n");
+    }
+    return out;
+}
+
+bool WriteCp932Lines(const QString& path, const QStringList& lines) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = EncodeCp932Lines(lines);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace kestrava

@@ -1,0 +1,47 @@
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <set>
+
+#include "platform/TextFile.h"
+
+namespace kestrava::test {
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+QString CardLine(const QString& code, const QString& name,
+                 const QList<QPair<int, QString>>& overrides) {
+    static const std::set<int> numberColumns = {5, 6, 9, 14, 15, 16, 20, 21, 22, 23};
+    QStringList columns;
+    for (int column = 1; column <= 31; ++column) {
+        columns << (numberColumns.count(column) ? QStringLiteral("0") : QString());
+    }
+    columns[0] = code;
+    columns[1] = name;
+    columns[9] = QStringLiteral("0");  // no sortie cost
+    for (const auto& [column, text] : overrides) {
+        columns[column - 1] = text;
+    }
+    return columns.join(u',') + u',';
+}
+
+QByteArray CardListBytes(const QStringList& lines) {
+    return EncodeCp932Lines(lines);
+}
+
+}  // namespace kestrava::test
