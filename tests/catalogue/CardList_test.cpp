@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "catalogue/CardList.h"
+#include "catalogue/StringTable.h"
+#include "support/TestFiles.h"
+
+namespace kestrava {
+namespace {
+
+using test::CardLine;
+
+class CardListTest : public ::testing::Test {
+  protected:
+    QString Write(const QByteArray& bytes) {
+        const QString path = dir_.filePath(QString("list%1.csv").arg(files_++));
+        test::WriteBytes(path, bytes);
+        return path;
+    }
+    qint16 Load(const QByteArray& bytes) {
+        EXPECT_EQ(LoadCardList(catalogue_, Write(bytes)), CardListLoad::Loaded);
+        return catalogue_.CardCount;
+    }
+    QByteArray Lines(int count, const QString& prefix = "G") {
+        QStringList lines;
+        for (int i = 0; i < count; ++i) {
+            lines << CardLine(QString("%1-%2").arg(prefix).arg(i, 4, 10, QChar('0')), "名");
+        }
+        return test::CardListBytes(lines);
+    }
+
+    QTemporaryDir dir_;
+    int files_ = 0;
+    CardCatalogue catalogue_;
+};
+
+TEST_F(CardListTest, ReadsEveryColumnIntoItsField) {
+    QList<QPair<int, QString>> columns;
+    for (int column = 3; column <= 31; ++column) {
+        columns << qMakePair(column, QString("t%1").arg(column));
+    }
+    const int numbers[] = {5, 6, 9, 14, 15, 16, 20, 21, 22, 23};
+    for (int column : numbers) {
+        columns << qMakePair(column, QString::number(column * 100));
+    }
+    ASSERT_EQ(Load(test::CardListBytes({CardLine("D-1", "ﾄﾞﾗｺﾞﾝ～王", columns)})), 1);
+    const CardRecord& card = catalogue_.CardTable[0];
+    EXPECT_EQ(card.Code, "D-1");
+    EXPECT_EQ(card.Faction, QString::fromUtf16(u"デ・バース帝国"));
+    EXPECT_EQ(card.Name, QString::fromUtf16(u"ﾄﾞﾗｺﾞﾝ～王"));
+    const QString texts[] = {card.Illustrator, card.Rarity,    card.CardType,   card.SubType,
+                             card.SortieCost,  card.Charge,    card.Trample,    card.Counter,
+                             card.UpperText,   card.LowerText, card.StatsText,  card.CastleText,
+                             card.Formation1,  card.Grid1,     card.Formation2, card.Grid2,
+                             card.Ambush,      card.Scout,     card.Flank};
+    const int textColumns[] = {3,  4,  7,  8,  10, 11, 12, 13, 17, 18,
+                               19, 24, 25, 26, 27, 28, 29, 30, 31};
+    for (size_t i = 0; i < std::size(texts); ++i) {
+        EXPECT_EQ(texts[i], QString("t%1").arg(textColumns[i]));
+    }
+    const qint16 values[] = {card.CostSymbols, card.CostValue, card.Upkeep, card.Shooting,
+                             card.Siege,       card.Plunder,   card.Attack, card.Defense,
+                             card.Speed,       card.Gear};
+    for (size_t i = 0; i < std::size(values); ++i) {
+        EXPECT_EQ(values[i], numbers[i] * 100);
+    }
+}
+
+TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
+    const QString good = CardLine("C-1", "a");
+    QString noFinalComma = CardLine("C-2", "b");
+    noFinalComma.chop(1);
+    const struct {
+        const char* what;
+        QStringList lines;
+        qint16 count;
+    } cases[] = {
+        {"all usable", {good, good, good}, 3},
+        {"no final comma", {good, noFinalComma, good}, 1},
+        {"32 columns", {good + "extra,more", good}, 2},
+        {"empty line", {good, "", good}, 1},
+        {"letters in a number", {good, CardLine("C-3", "c", {{20, "x"}}), good}, 1},
+        {"empty number", {good, CardLine("C-3", "c", {{5, ""}}), good}, 1},
+        {"number out of range", {CardLine("C-3", "c", {{6, "32768"}})}, 0},
+        {"fraction", {CardLine("C-3", "c", {{6, "1.5"}})}, 0},
+        {"no comma at all", {"just text"}, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Load(test::CardListBytes(c.lines)), c.count) << c.what;
+    }
+}
+
+TEST_F(CardListTest, NumberColumns) {
+    const struct {
+        const char* text;
+        std::optional<qint16> value;
+    } cases[] = {
+        {"0", 0},
+        {"-32768", -32768},
+        {"32767", 32767},
+        {" 7 ", 7},
+        {"\t+3\t", 3},
+        {"-0", 0},
+        {"32768", std::nullopt},
+        {"-32769", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"1 2", std::nullopt},
+        {"0x10", std::nullopt},
+        {"1e3", std::nullopt},
+        {"--1", std::nullopt},
+        {"１", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseCardNumber(QString::fromUtf8(c.text)), c.value) << c.text;
+    }
+}
+
+TEST_F(CardListTest, TextColumnsAreKeptAsTheyStand) {
+    ASSERT_EQ(Load(test::CardListBytes({CardLine(" G ", "a\"b", {{4, "Rare "}, {7, ""}})})), 1);
+    const CardRecord& card = catalogue_.CardTable[0];
+    EXPECT_EQ(card.Code, " G ");
+    EXPECT_EQ(card.Faction, "UNKNOWN");
+    EXPECT_EQ(card.Name, "a\"b");
+    EXPECT_EQ(card.Rarity, "Rare ");
+    EXPECT_NE(card.Rarity, LoadWord(kWordRare));
+    EXPECT_EQ(card.CardType, "");
+}
+
+TEST_F(CardListTest, FactionOfEveryCode) {
+    const struct {
+        const char* code;
+        const char16_t* faction;
+    } cases[] = {
+        {"C", u"カオスフォーマー"}, {"Dx", u"デ・バース帝国"}, {"E-1", u"エレアル旅団"},
+        {"G9", u"ガイア族"},        {"M ", u"マナ王国"},       {"c-1", u"UNKNOWN"},
+        {"X-1", u"UNKNOWN"},        {"", u"UNKNOWN"},          {" C", u"UNKNOWN"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FactionOfCode(QString(c.code), DefaultFactionNames()),
+                  QString::fromUtf16(c.faction))
+            << c.code;
+    }
+}
+
+TEST_F(CardListTest, TableLimitAndReloads) {
+    EXPECT_EQ(Load(Lines(1030)), 1025);
+    EXPECT_EQ(catalogue_.CardTable[1024].Code, "G-1024");
+    // A shorter list leaves the longer one's records above the count, outside the catalogue.
+    EXPECT_EQ(Load(Lines(3, "M")), 3);
+    EXPECT_EQ(catalogue_.CardTable[3].Code, "G-0003");
+    EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("G-0003")), -1);
+    EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("M-0002")), 2);
+    EXPECT_EQ(Load(""), 0);
+    EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("M-0000")), -1);
+}
+
+TEST_F(CardListTest, AbandonedLineLeavesItsFieldsAboveTheCount) {
+    Load(test::CardListBytes({CardLine("C-1", "a"), CardLine("C-2", "b", {{20, "x"}})}));
+    EXPECT_EQ(catalogue_.CardCount, 1);
+    EXPECT_EQ(catalogue_.CardTable[1].Code, "C-2");
+    EXPECT_EQ(catalogue_.CardTable[1].Name, "b");
+}
+
+TEST_F(CardListTest, OpenFailureChangesNothing) {
+    Load(Lines(5));
+    EXPECT_EQ(LoadCardList(catalogue_, dir_.filePath("missing.csv")), CardListLoad::OpenFailed);
+    EXPECT_EQ(LoadCardList(catalogue_, dir_.path()), CardListLoad::OpenFailed);
+    EXPECT_EQ(catalogue_.CardCount, 5);
+    EXPECT_EQ(catalogue_.CardTable[4].Code, "G-0004");
+}
+
+TEST_F(CardListTest, CommaBeyondPosition32767MakesTheLineUnusable) {
+    // Every comma counts: size the name so that the line's last comma lands on the limit.
+    const int bare = CardLine("C-1", "").size();
+    const QString fits = CardLine("C-1", QString(32767 - bare, QChar('n')));
+    const QString tooFar = CardLine("C-1", QString(32768 - bare, QChar('n')));
+    ASSERT_EQ(fits.size(), 32767);
+    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), fits})), 2);
+    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), tooFar})), 1);
+}
+
+TEST_F(CardListTest, LookupFindsTheFirstOfTwoEqualCodes) {
+    Load(test::CardListBytes({CardLine("E-1", "first"), CardLine("E-1", "second")}));
+    EXPECT_EQ(catalogue_.FindCardByCode(QString("E-1"))->Name, "first");
+    EXPECT_EQ(catalogue_.FindCardByCode(QString("e-1")), nullptr);
+    EXPECT_EQ(CodeOfLine(QString("E-1 first name")), QString("E-1"));
+    EXPECT_EQ(CodeOfLine(QString("E-1")), QString("E-1"));
+}
+
+TEST(StringTable, WordsByNumber) {
+    const char16_t* words[] = {u"英雄", u"指揮官", u"兵力", u"配下",     u"戦法",
+                               u"計略", u"城",     u"Rare", u"Uncommon", u"Common"};
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(LoadWord(101 + i), QString::fromUtf16(words[i]));
+    }
+    EXPECT_TRUE(LoadWord(100).isEmpty());
+    EXPECT_TRUE(LoadWord(111).isEmpty());
+}
+
+}  // namespace
+}  // namespace kestrava
