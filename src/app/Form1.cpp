@@ -1,0 +1,262 @@
+#include "app/Form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QMenu>
+#include <QScreen>
+
+#include "app/frmSplash.h"
+#include "catalogue/CardList.h"
+#include "catalogue/Illustrators.h"
+#include "deck/DeckEditing.h"
+#include "deck/ui/DeckListViews.h"
+#include "files/ClipboardText.h"
+#include "files/DeckFile.h"
+#include "files/DeckHtml.h"
+#include "files/ui/FileWindows.h"
+#include "search/CardFilter.h"
+#include "ui_Form1.h"
+
+namespace kestrava {
+namespace {
+constexpr int kDeckPopup = 1;
+constexpr int kCardPopup = 4;
+}  // namespace
+
+Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::Form1>()), catalogue_(catalogue) {
+    ui_->setupUi(this);
+    ui_->Combo3->hide();
+    for (int box = 1; box <= kFilterBoxCount; ++box) {
+        boxes_[box] = findChild<QCheckBox*>(QStringLiteral("Check%1").arg(box));
+        Q_ASSERT(boxes_[box] != nullptr);
+    }
+    contextmenu_ = new QMenu(QStringLiteral("コンテキストメニュー"), this);
+    contextmenu_->setObjectName(QStringLiteral("contextmenu"));
+    contextmenu_->addAction(ui_->ToClipboard);
+    deckViews_ = new DeckListViews(ui_->List2, ui_->List3, ui_->Text1, this);
+    fileWindows_ = new FileWindows(*this, this);
+
+    ConnectFilters();
+    ConnectDeckCommands();
+    ConnectMenus();
+    Initialise();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Initialise() {
+    // The window keeps the size of its design: 670 x 557 below the menu bar.
+    ui_->centralwidget->setFixedSize(670, 557);
+    setFixedSize(670, 557 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(int(area.width() / 2.0 - width() / 2.0), int(area.height() / 2.0 - height() / 2.0));
+    }
+    panel_ = InitialCardPanel();
+    ShowPanel();
+    ResetTallies(tallies_);
+    ui_->Frame6->ShowTallies(tallies_);
+    SelectedIllustrator_ = kAllIllustrators;
+    SelectedCombo3Entry_ = kAllIllustrators;
+    IllustratorList_ = IllustratorList();
+    ui_->Combo1->addItems(IllustratorList_);
+    ui_->Combo1->setCurrentIndex(-1);
+    ui_->Combo1->setEditText(kAllIllustrators);
+}
+
+void Form1::ConnectFilters() {
+    for (int box = 1; box <= kFilterBoxCount; ++box) {
+        const bool faction = IsFactionBox(box);
+        connect(boxes_[box], &QCheckBox::toggled, this, [this, faction] {
+            if (faction) {
+                // Unticking "ALL" raises its own handler first, as a click would.
+                boxes_[kAllFactionsBox]->setChecked(false);
+            }
+            MakeSeq();
+            Change_List();
+        });
+    }
+    connect(ui_->Combo1, &QComboBox::activated, this, [this](int index) {
+        SelectedIllustrator_ = ui_->Combo1->itemText(index);
+        ui_->Combo1->setEditText(SelectedIllustrator_);
+        Change_List();
+    });
+    connect(ui_->Combo3, &QComboBox::activated, this, [this](int index) {
+        SelectedCombo3Entry_ = ui_->Combo3->itemText(index);
+        ui_->Combo3->setEditText(SelectedCombo3Entry_);
+        Change_List();
+    });
+    connect(ui_->List1, &QListWidget::currentRowChanged, this, [this] { ShowSelectedCard(); });
+    connect(ui_->Frame3, &CardInfoPanel::FormationToggleRequested, this,
+            [this] { ToggleFormation(); });
+    connect(ui_->Frame3, &CardInfoPanel::PopupRequested, this,
+            [this](const QPoint& pos) { OpenContextMenu(kCardPopup, pos); });
+}
+
+void Form1::ConnectDeckCommands() {
+    connect(ui_->Command4, &QPushButton::clicked, this, [this] { AddCopies(1); });
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { AddCopies(4); });
+    connect(ui_->List1, &QListWidget::itemDoubleClicked, this, [this] { AddCopies(1); });
+    connect(ui_->Command3, &QPushButton::clicked, this, [this] { RemoveOneCopy(); });
+    connect(ui_->Command1, &QPushButton::clicked, this, [this] { RemoveLine(); });
+    connect(ui_->Text2, &QLineEdit::textChanged, this,
+            [this](const QString& text) { deck_.DeckName = text; });
+    connect(deckViews_, &DeckListViews::PopupRequested, this,
+            [this](const QPoint& pos) { OpenContextMenu(kDeckPopup, pos); });
+}
+
+void Form1::ConnectMenus() {
+    connect(ui_->Open, &QAction::triggered, this,
+            [this] { fileWindows_->ShowFileDialog(FileDialogMode::CardList); });
+    connect(ui_->DeckOpen, &QAction::triggered, this,
+            [this] { fileWindows_->ShowFileDialog(FileDialogMode::DeckOpen); });
+    connect(ui_->Save, &QAction::triggered, this,
+            [this] { fileWindows_->ShowFileDialog(FileDialogMode::DeckSave); });
+    connect(ui_->print_HTML, &QAction::triggered, this,
+            [this] { fileWindows_->ShowFileDialog(FileDialogMode::HtmlSave); });
+    connect(ui_->Quit, &QAction::triggered, this, &QWidget::close);
+    connect(ui_->About, &QAction::triggered, this, [this] { ShowAbout(); });
+    connect(ui_->ToClipboard, &QAction::triggered, this, [this] { CopyToClipboard(); });
+}
+
+void Form1::MakeSeq() {
+    FilterBoxes checked{};
+    for (int box = 1; box <= kFilterBoxCount; ++box) {
+        checked[box] = boxes_[box]->isChecked();
+    }
+    selection_ = MakeSelection(checked);
+}
+
+void Form1::Change_List() {
+    ui_->List1->clear();
+    ui_->List1->addItems(MatchingCardLines(catalogue_, selection_, SelectedIllustrator_));
+}
+
+void Form1::ShowSelectedCard() {
+    const QListWidgetItem* item = ui_->List1->currentItem();
+    if (item == nullptr) {
+        return;
+    }
+    ShowCardLine(panel_, catalogue_, item->text());
+    ShowPanel();
+}
+
+void Form1::ToggleFormation() {
+    kestrava::ToggleFormation(panel_, SecondFormationShown_, catalogue_);
+    ShowPanel();
+}
+
+void Form1::ShowPanel() {
+    ui_->Frame3->ShowPanel(panel_);
+    ui_->Frame6->ShownCardIndexLabel()->setText(panel_.ShownCardIndex);
+}
+
+void Form1::AddCopies(qint16 requested) {
+    const QListWidgetItem* item = ui_->List1->currentItem();
+    if (item == nullptr || !item->isSelected()) {
+        return;
+    }
+    const DeckChange change =
+        kestrava::AddCopies(deck_, tallies_, catalogue_, item->text(), requested);
+    ShowDeck();
+    if (change.LineAppended) {
+        deckViews_->ScrollToEnd();
+    }
+}
+
+void Form1::RemoveOneCopy() {
+    const DeckChange change =
+        kestrava::RemoveOneCopy(deck_, tallies_, catalogue_, deckViews_->SelectedIndex());
+    ShowDeck();
+    if (change.LineRemoved) {
+        deckViews_->ClearSelection();
+    }
+}
+
+void Form1::RemoveLine() {
+    const DeckChange change =
+        kestrava::RemoveLine(deck_, tallies_, catalogue_, deckViews_->SelectedIndex());
+    ShowDeck();
+    if (change.LineRemoved) {
+        deckViews_->ClearSelection();
+    }
+}
+
+void Form1::ShowDeck() {
+    deckViews_->ShowDeck(deck_);
+    ui_->Frame6->ShowTallies(tallies_);
+    if (ui_->Text2->text() != deck_.DeckName) {
+        ui_->Text2->setText(deck_.DeckName);
+    }
+}
+
+void Form1::OpenContextMenu(int source, const QPoint& globalPos) {
+    PopupSource_ = source;
+    contextmenu_->popup(globalPos);
+}
+
+void Form1::CopyToClipboard() {
+    QString text;
+    if (PopupSource_ == kDeckPopup) {
+        text = DeckClipboardText(deck_);
+    } else if (PopupSource_ == kCardPopup) {
+        text = CardClipboardText(panel_.Label1, panel_.Label7, panel_.Label8);
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+void Form1::ShowAbout() {
+    if (splash_ == nullptr) {
+        splash_ = new frmSplash();
+    }
+    splash_->show();
+    splash_->raise();
+    splash_->activateWindow();
+}
+
+void Form1::SetStatus(const QString& text) {
+    ui_->Frame6->StatusLabel()->setText(text);
+}
+
+void Form1::MarkStatusFailed() {
+    QLabel* status = ui_->Frame6->StatusLabel();
+    status->setText(status->text() + QStringLiteral(" (失敗)"));
+}
+
+bool Form1::LoadCardList(const QString& path) {
+    if (kestrava::LoadCardList(catalogue_, path) == CardListLoad::OpenFailed) {
+        fileWindows_->ShowFileDialogForMissingCardList();
+        return false;
+    }
+    return true;
+}
+
+void Form1::RefreshCardList() {
+    ui_->List1->clear();
+    MakeSeq();
+    Change_List();
+    ui_->List1->update();
+}
+
+bool Form1::LoadDeckFile(const QString& path) {
+    if (!kestrava::LoadDeckFile(path, catalogue_, deck_, tallies_)) {
+        return false;
+    }
+    ShowDeck();
+    deckViews_->ClearSelection();
+    return true;
+}
+
+bool Form1::SaveDeckFile(const QString& path) {
+    return kestrava::SaveDeckFile(path, deck_, tallies_, catalogue_.FactionNames);
+}
+
+bool Form1::SaveDeckHtml(const QString& path) {
+    return kestrava::SaveDeckHtml(path, deck_, tallies_, catalogue_.FactionNames);
+}
+
+}  // namespace kestrava

@@ -1,0 +1,97 @@
+// The main window: the filter panel, the card list, the card information panel, the deck
+// lists with their commands and statistics, and the menus. Its handlers read controls, call
+// the logic and show the result; the deck lives in one Deck value and one DeckTallies value.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+#include "app/frmSplash.h"
+#include "catalogue/CardRecord.h"
+#include "deck/Deck.h"
+#include "deck/DeckTallies.h"
+#include "files/ui/FileActions.h"
+#include "search/CardPanel.h"
+#include "search/SelectionState.h"
+
+class QCheckBox;
+class QMenu;
+
+namespace Ui {
+class Form1;
+}
+
+namespace kestrava {
+
+class DeckListViews;
+class FileWindows;
+
+class Form1 : public QMainWindow, public FileActions {
+    Q_OBJECT
+
+  public:
+    explicit Form1(CardCatalogue& catalogue, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    void MakeSeq();
+    void Change_List();
+
+    // FileActions: what the file dialog and the confirmation ask of the main window.
+    void SetStatus(const QString& text) override;
+    void MarkStatusFailed() override;
+    bool LoadCardList(const QString& path) override;
+    void RefreshCardList() override;
+    bool LoadDeckFile(const QString& path) override;
+    bool SaveDeckFile(const QString& path) override;
+    bool SaveDeckHtml(const QString& path) override;
+
+    FileWindows& Files() { return *fileWindows_; }
+
+    // State the tests and the dialogs read.
+    const Deck& CurrentDeck() const { return deck_; }
+    const DeckTallies& Tallies() const { return tallies_; }
+    const SelectionState& Selection() const { return selection_; }
+    const QString& SelectedIllustrator() const { return SelectedIllustrator_; }
+    int PopupSource() const { return PopupSource_; }
+    QMenu* ContextMenu() const { return contextmenu_; }
+    frmSplash* Splash() const { return splash_; }
+
+  private:
+    void Initialise();
+    void ConnectFilters();
+    void ConnectDeckCommands();
+    void ConnectMenus();
+
+    void ShowSelectedCard();
+    void ToggleFormation();
+    void AddCopies(qint16 requested);
+    void RemoveOneCopy();
+    void RemoveLine();
+    void ShowDeck();
+    void ShowPanel();
+    void OpenContextMenu(int source, const QPoint& globalPos);
+    void CopyToClipboard();
+    void ShowAbout();
+
+    std::unique_ptr<Ui::Form1> ui_;
+    CardCatalogue& catalogue_;
+    Deck deck_;
+    DeckTallies tallies_;
+    SelectionState selection_;
+    QString SelectedIllustrator_;
+    QString SelectedCombo3Entry_;
+    QStringList IllustratorList_;
+    CardPanelTexts panel_;
+    bool SecondFormationShown_ = false;
+    int PopupSource_ = 0;
+    std::array<QCheckBox*, kFilterBoxCount + 1> boxes_{};
+    QMenu* contextmenu_ = nullptr;
+    DeckListViews* deckViews_ = nullptr;
+    FileWindows* fileWindows_ = nullptr;
+    QPointer<frmSplash> splash_;
+};
+
+}  // namespace kestrava

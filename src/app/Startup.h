@@ -1,0 +1,19 @@
+// The start-up procedure: faction names, default card list path, the main window, the card
+// list (or the file dialog when it is missing).
+#pragma once
+
+#include <QString>
+
+#include "catalogue/CardRecord.h"
+
+namespace kestrava {
+
+class Form1;
+
+// The default card list: kestrava.csv in the given directory, native separators.
+QString CardListPathIn(const QString& directory);
+
+// Runs the start-up steps with the card list path; the window is shown on return.
+void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath);
+
+}  // namespace kestrava

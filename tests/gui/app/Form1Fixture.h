@@ -1,0 +1,105 @@
+// A main window over a small fictional card list, driven as a user drives it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "app/Fonts.h"
+#include "app/Form1.h"
+#include "app/Startup.h"
+#include "support/TestFiles.h"
+
+namespace kestrava::test {
+
+// Cards: two G, one C with two formations, a castle, a lower-case code, an M card.
+inline QStringList FixtureCardLines() {
+    return {
+        CardLine("G-2", "緑の弓兵",
+                 {{3, "Aria Velden"},
+                  {4, "Common"},
+                  {7, "兵力"},
+                  {8, "弓兵"},
+                  {20, "2"},
+                  {21, "3"},
+                  {22, "1"},
+                  {25, "密集陣形"},
+                  {26, "111020000"}}),
+        CardLine("G-1", "森の城", {{3, "nolo"}, {4, "Rare"}, {7, "城"}, {23, "3"}, {24, "耐久8"}}),
+        CardLine("C-1", "混沌の将",
+                 {{3, "nolo"},
+                  {4, "Uncommon"},
+                  {5, "2"},
+                  {6, "1"},
+                  {7, "指揮官"},
+                  {8, "騎兵"},
+                  {25, "紡錘陣形"},
+                  {26, "010121000"},
+                  {27, "包囲陣形"},
+                  {28, "101020101"}}),
+        CardLine("c-9", "小文字", {{4, "Common"}, {7, "兵力"}}),
+        CardLine("M-1", "水の計略", {{3, "Aria Velden"}, {4, "Common"}, {7, "計略"}}),
+    };
+}
+
+class Form1Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InstallFontSubstitutions();
+        QApplication::setFont(QFont(kFixedFont, 9));
+        ASSERT_TRUE(dir_.isValid());
+        cardListPath_ = CardListPathIn(dir_.path());
+        WriteBytes(cardListPath_, CardListBytes(FixtureCardLines()));
+        form_ = std::make_unique<Form1>(catalogue_);
+    }
+    void TearDown() override {
+        form_.reset();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->close();
+        }
+        QApplication::processEvents();
+    }
+    void Start() { Main(catalogue_, *form_, cardListPath_); }
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        T* widget = form_->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QString Text(const QString& label) const { return Find<QLabel>(label)->text(); }
+    void Click(const QString& button) {
+        QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
+    }
+    QStringList Lines(const QString& list) const {
+        QStringList lines;
+        const QListWidget* widget = Find<QListWidget>(list);
+        for (int i = 0; i < widget->count(); ++i) {
+            lines << widget->item(i)->text();
+        }
+        return lines;
+    }
+    // Clicks line row of List1, as the mouse does.
+    void SelectCard(int row) {
+        QListWidget* list = Find<QListWidget>("List1");
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QTemporaryDir dir_;
+    QString cardListPath_;
+    CardCatalogue catalogue_;
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace kestrava::test
