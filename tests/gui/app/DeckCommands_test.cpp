@@ -102,8 +102,8 @@ TEST_F(DeckCommandsTest, DeckListRightPressCopiesTheDeck) {
     ASSERT_TRUE(form_->ContextMenu()->isVisible());
     form_->ContextMenu()->actions().front()->trigger();
     form_->ContextMenu()->hide();
-    const QString line = "G-2 " + U(u"緑の弓兵");  // 13 bytes
-    const QString expected = line + QString(71 - 13, u' ') + U(u"× 1\r\n") + QString(80, u'-') +
+    const QString line = "G-2 " + U(u"緑の弓兵");  // 12 bytes
+    const QString expected = line + QString(71 - 12, u' ') + U(u"× 1\r\n") + QString(80, u'-') +
                              "\r\n" + QString(68, u' ') + "Total 1\r\n";
     EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
     // The count list opens no menu.

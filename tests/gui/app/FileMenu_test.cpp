@@ -7,6 +7,7 @@
 #include "files/ui/FileWindows.h"
 #include "files/ui/Form2.h"
 #include "files/ui/Form3.h"
+#include "platform/TextFile.h"
 
 namespace kestrava::test {
 namespace {
@@ -29,13 +30,14 @@ class FileMenuTest : public Form1Test {
     // Presses a shortcut on the main window and returns the dialog it opened.
     Form2* Shortcut(QKeySequence keys) {
         form_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
         QTest::keySequence(form_.get(), keys);
         return form_->Files().FileDialog();
     }
     void Enter(Form2* dialog, const QString& path) {
         auto* text = dialog->findChild<QLineEdit*>("Text1");
         text->selectAll();
-        QTest::keyClicks(text, path);
+        text->insert(path);  // as pasted: the key simulator types ASCII only
         QTest::keyClick(text, Qt::Key_Return);
         QApplication::processEvents();
     }

@@ -18,6 +18,7 @@
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
 namespace kestrava::test {
@@ -78,8 +79,13 @@ class Form1Test : public ::testing::Test {
         return widget;
     }
     QString Text(const QString& label) const { return Find<QLabel>(label)->text(); }
+    // Clicks a button; a check box on its indicator, where the user aims.
     void Click(const QString& button) {
-        QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
+        QAbstractButton* widget = Find<QAbstractButton>(button);
+        const QPoint where = qobject_cast<QCheckBox*>(widget) != nullptr
+                                 ? QPoint(7, widget->height() / 2)
+                                 : widget->rect().center();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, where);
     }
     QStringList Lines(const QString& list) const {
         QStringList lines;

@@ -1,0 +1,100 @@
+#include "search/CardFilter.h"
+
+#include <algorithm>
+
+#include "catalogue/StringTable.h"
+#include "search/FilterBits.h"
+
+namespace kestrava {
+
+namespace {
+
+using CardTest = bool (*)(const CardRecord&);
+
+struct FieldTest {
+    qint16 Bit;
+    CardTest Passes;
+};
+
+// Numbers count when non-zero (a negative upkeep passes); only "0" means no sortie cost.
+constexpr std::array<FieldTest, 11> kFieldTests = {{
+    {ability_bit::kUpkeep, [](const CardRecord& c) { return c.Upkeep != 0; }},
+    {ability_bit::kSortieCost, [](const CardRecord& c) { return c.SortieCost != u"0"; }},
+    {ability_bit::kCharge, [](const CardRecord& c) { return c.Charge == u"突撃"; }},
+    {ability_bit::kTrample, [](const CardRecord& c) { return c.Trample == u"蹂躙"; }},
+    {ability_bit::kCounter, [](const CardRecord& c) { return c.Counter == u"反撃"; }},
+    {ability_bit::kShooting, [](const CardRecord& c) { return c.Shooting != 0; }},
+    {ability_bit::kSiege, [](const CardRecord& c) { return c.Siege != 0; }},
+    {ability_bit::kPlunder, [](const CardRecord& c) { return c.Plunder != 0; }},
+    {ability_bit::kAmbush, [](const CardRecord& c) { return c.Ambush == u"伏兵"; }},
+    {ability_bit::kScout, [](const CardRecord& c) { return c.Scout == u"索敵"; }},
+    {ability_bit::kFlank, [](const CardRecord& c) { return c.Flank == u"側面"; }},
+}};
+
+// Only 包囲 and 機動 also look at the second formation.
+constexpr std::array<FieldTest, 5> kFormationTests = {{
+    {formation_bit::kRabble, [](const CardRecord& c) { return c.Formation1 == u"烏合陣形"; }},
+    {formation_bit::kPhalanx, [](const CardRecord& c) { return c.Formation1 == u"密集陣形"; }},
+    {formation_bit::kWedge, [](const CardRecord& c) { return c.Formation1 == u"紡錘陣形"; }},
+    {formation_bit::kEncircle,
+     [](const CardRecord& c) {
+         return c.Formation1 == u"包囲陣形" || c.Formation2 == u"包囲陣形";
+     }},
+    {formation_bit::kMobile,
+     [](const CardRecord& c) {
+         return c.Formation1 == u"機動陣形" || c.Formation2 == u"機動陣形";
+     }},
+}};
+
+template <std::size_t N>
+bool PassesWordGroup(const QString& field, qint16 filter, const std::array<WordBox, N>& boxes) {
+    if (filter == 0) {
+        return true;
+    }
+    return std::any_of(boxes.begin(), boxes.end(), [&](const WordBox& box) {
+        return (filter & box.Bit) != 0 && field == LoadWord(box.Word);
+    });
+}
+
+template <std::size_t N>
+bool PassesTestGroup(const CardRecord& card, qint16 filter, const std::array<FieldTest, N>& tests) {
+    if (filter == 0) {
+        return true;
+    }
+    return std::any_of(tests.begin(), tests.end(), [&](const FieldTest& test) {
+        return (filter & test.Bit) != 0 && test.Passes(card);
+    });
+}
+
+}  // namespace
+
+bool CardPassesFilters(const CardRecord& card, const SelectionState& selection,
+                       const QString& selectedIllustrator) {
+    return MatchesSelectionPattern(card.Code, selection.SelectionPattern) &&
+           PassesWordGroup(card.CardType, selection.TypeFilter, kTypeBoxes) &&
+           PassesWordGroup(card.Rarity, selection.RarityFilter, kRarityBoxes) &&
+           PassesTestGroup(card, selection.AbilityFilter, kFieldTests) &&
+           PassesTestGroup(card, selection.FormationFilter, kFormationTests) &&
+           (selectedIllustrator == kAllIllustrators || card.Illustrator == selectedIllustrator);
+}
+
+QString CardListLine(const CardRecord& card) {
+    return card.Code + u' ' + card.Name;
+}
+
+QStringList MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
+                              const QString& selectedIllustrator) {
+    QStringList lines;
+    const int count =
+        std::clamp<int>(catalogue.CardCount, 0, static_cast<int>(catalogue.CardTable.size()));
+    for (int i = 0; i < count; ++i) {
+        const CardRecord& card = catalogue.CardTable[i];
+        if (CardPassesFilters(card, selection, selectedIllustrator)) {
+            lines.append(CardListLine(card));
+        }
+    }
+    std::stable_sort(lines.begin(), lines.end());
+    return lines;
+}
+
+}  // namespace kestrava

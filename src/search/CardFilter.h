@@ -1,0 +1,27 @@
+// The card list: which loaded cards pass the selection state and the illustrator filter, as
+// the sorted lines the list shows.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "catalogue/CardRecord.h"
+#include "catalogue/Illustrators.h"
+#include "search/SelectionState.h"
+
+namespace kestrava {
+
+// Faction pattern, then type, rarity, ability, formation and illustrator. Within a group the
+// checked boxes are alternatives; a group with no box checked does not restrict.
+bool CardPassesFilters(const CardRecord& card, const SelectionState& selection,
+                       const QString& selectedIllustrator);
+
+// The card list line of a record: code, one blank, name.
+QString CardListLine(const CardRecord& card);
+
+// Lines of every loaded record (0..CardCount-1) that passes, in ascending UTF-16 order
+// (stable, duplicates kept).
+QStringList MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
+                              const QString& selectedIllustrator);
+
+}  // namespace kestrava
