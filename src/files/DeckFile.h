@@ -1,0 +1,33 @@
+// The deck file (*.dek): deck name, separator, one padded line per deck line with its count,
+// separator, total line and a summary of factions and types; code page 932, CR LF after
+// every line. Only the name and the deck lines are read back.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "catalogue/CardRecord.h"
+#include "deck/Deck.h"
+#include "deck/DeckTallies.h"
+
+namespace kestrava {
+
+// The lines of the deck file, without line ends. A deck line of 70 bytes or more gets two
+// blanks before "× " so that the reader finds its end.
+QStringList DeckFileLines(const Deck& deck, const DeckTallies& tallies,
+                          const FactionNameList& factionNames);
+
+// Writes the deck file atomically; false, leaving any existing file as it was, on failure.
+bool SaveDeckFile(const QString& path, const Deck& deck, const DeckTallies& tallies,
+                  const FactionNameList& factionNames);
+
+// Replaces deck and tallies with the content of the file. False, changing nothing, when the
+// file cannot be opened (missing, a directory, unreadable). Otherwise the first line is the
+// name (an empty file keeps the old name), lines starting with "-" are skipped, and the first
+// line that is not a deck entry ends the reading, keeping the entries read before it; so does
+// an entry that would take the total past the 16-bit range. Cards not in the catalogue are
+// kept and counted in the total but not tallied.
+bool LoadDeckFile(const QString& path, const CardCatalogue& catalogue, Deck& deck,
+                  DeckTallies& tallies);
+
+}  // namespace kestrava
