@@ -4,7 +4,11 @@ RELEASE_DIR := build/release
 TEST_DIR := build/asan
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run build test clean
+BENCH_DIR := build/bench
+FUZZ_DIR := build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps run build test bench fuzz screenshots clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -24,6 +28,18 @@ $(TEST_DIR)/build.ninja: | deps
 test: deps $(TEST_DIR)/build.ninja
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRAVA_TESTS=OFF -DKESTRAVA_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target kestrava_bench
+	QT_QPA_PLATFORM=offscreen ./$(BENCH_DIR)/bench/kestrava_bench
+
+# Each fuzz target runs FUZZ_SECONDS on a copy of its seed corpus.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DKESTRAVA_TESTS=OFF -DKESTRAVA_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	./fuzz/run.sh $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build
