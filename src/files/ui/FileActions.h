@@ -1,0 +1,29 @@
+// What the file dialog and the overwrite confirmation ask of the main window. The windows know
+// nothing else of it, so they can be driven by any implementation (the tests use a fake).
+#pragma once
+
+#include <QString>
+
+#include "files/ui/FileDialogMode.h"
+
+namespace kestrava {
+
+class FileActions {
+  public:
+    virtual ~FileActions() = default;
+    // The status label's text: "Load " or "Save " followed by the path.
+    virtual void SetStatus(const QString& text) = 0;
+    // Appends " (失敗)" to the status label: the operation just started has failed.
+    virtual void MarkStatusFailed() = 0;
+    // False when the file could not be opened (the table is then unchanged).
+    virtual bool LoadCardList(const QString& path) = 0;
+    // Clears the card list and refills it from the card table with the current filters.
+    virtual void RefreshCardList() = 0;
+    // False when the file could not be opened.
+    virtual bool LoadDeckFile(const QString& path) = 0;
+    // False when nothing could be written.
+    virtual bool SaveDeckFile(const QString& path) = 0;
+    virtual bool SaveDeckHtml(const QString& path) = 0;
+};
+
+}  // namespace kestrava

@@ -1,0 +1,66 @@
+#include "files/ui/FileWindows.h"
+
+namespace kestrava {
+
+namespace {
+
+void Present(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// A closed window is forgotten at once, not when its deferred deletion runs, so that a command
+// arriving in between creates a fresh one.
+template <typename Window>
+void ForgetWhenClosed(QObject* owner, Window* window, QPointer<Window>& slot) {
+    QObject::connect(window, &QDialog::finished, owner, [window, &slot] {
+        if (slot == window) {
+            slot = nullptr;
+        }
+    });
+}
+
+}  // namespace
+
+FileWindows::FileWindows(FileActions& actions, QObject* parent)
+    : QObject(parent), actions_(actions) {}
+
+FileWindows::~FileWindows() {
+    delete confirmation_.data();
+    delete fileDialog_.data();
+}
+
+Form2* FileWindows::ShowFileDialog(FileDialogMode mode) {
+    Form2* dialog = OpenFileDialog();
+    dialog->SetMode(mode);
+    Present(*dialog);
+    return dialog;
+}
+
+Form2* FileWindows::ShowFileDialogForMissingCardList() {
+    Form2* dialog = OpenFileDialog();
+    Present(*dialog);
+    return dialog;
+}
+
+Form2* FileWindows::OpenFileDialog() {
+    if (fileDialog_ == nullptr) {
+        auto* dialog = new Form2(actions_);
+        connect(dialog, &Form2::OverwriteRequested, this, &FileWindows::ShowConfirmation);
+        ForgetWhenClosed(this, dialog, fileDialog_);
+        fileDialog_ = dialog;
+    }
+    return fileDialog_;
+}
+
+void FileWindows::ShowConfirmation(const QString& path, SaveKind kind) {
+    if (confirmation_ == nullptr) {
+        auto* confirmation = new Form3(actions_, path, kind);
+        ForgetWhenClosed(this, confirmation, confirmation_);
+        confirmation_ = confirmation;
+    }
+    Present(*confirmation_);
+}
+
+}  // namespace kestrava

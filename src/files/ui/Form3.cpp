@@ -1,0 +1,48 @@
+#include "files/ui/Form3.h"
+
+#include <QPointer>
+
+#include "files/ui/ScreenCentre.h"
+#include "ui_Form3.h"
+
+namespace kestrava {
+
+Form3::Form3(FileActions& actions, const QString& targetPath, SaveKind targetKind, QWidget* parent)
+    : QDialog(parent),
+      TargetPath(targetPath),
+      TargetKind(targetKind),
+      ui_(std::make_unique<Ui::Form3>()),
+      actions_(actions) {
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(size());
+    ui_->Label1->setText(QStringLiteral("ファイル：") + TargetPath);
+    // The question is a little wider than its place in the 9-point fixed-pitch font; it keeps
+    // its left edge and grows to the right, where the window has room.
+    ui_->Label2->adjustSize();
+    // "いいえ" starts with the focus, so a stray Enter never overwrites.
+    ui_->Command2->setFocus();
+
+    connect(ui_->Command1, &QPushButton::clicked, this, &Form3::Overwrite);
+    connect(ui_->Command2, &QPushButton::clicked, this, &QWidget::close);
+
+    CentreOnScreen(*this);
+}
+
+Form3::~Form3() = default;
+
+void Form3::Overwrite() {
+    FileActions& actions = actions_;
+    const QPointer<Form3> self(this);
+    const bool ok = TargetKind == SaveKind::HtmlPage ? actions.SaveDeckHtml(TargetPath)
+                                                     : actions.SaveDeckFile(TargetPath);
+    if (!self) {
+        return;
+    }
+    if (!ok) {
+        actions.MarkStatusFailed();
+    }
+    close();
+}
+
+}  // namespace kestrava

@@ -1,0 +1,38 @@
+// The overwrite confirmation: asks whether the existing file at TargetPath may be replaced and,
+// on "はい", writes it as TargetKind says. "いいえ", Enter, Esc and the close box write nothing.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+
+#include "files/ui/FileActions.h"
+#include "files/ui/FileDialogMode.h"
+
+namespace Ui {
+class Form3;
+}
+
+namespace kestrava {
+
+class Form3 : public QDialog {
+    Q_OBJECT
+
+  public:
+    Form3(FileActions& actions, const QString& targetPath, SaveKind targetKind,
+          QWidget* parent = nullptr);
+    ~Form3() override;
+
+    // Fixed at creation: showing the confirmation again never changes what it will write.
+    const QString TargetPath;
+    const SaveKind TargetKind;
+
+  private:
+    void Overwrite();
+
+    std::unique_ptr<Ui::Form3> ui_;
+    FileActions& actions_;
+};
+
+}  // namespace kestrava
