@@ -41,5 +41,9 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	./fuzz/run.sh $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
 
+screenshots: build
+	cmake --build $(RELEASE_DIR) --target brelvik_screenshots
+	QT_QPA_PLATFORM=offscreen ./$(RELEASE_DIR)/brelvik_screenshots data/kestrava.csv docs
+
 clean:
 	rm -rf build

@@ -10,8 +10,7 @@ namespace kestrava {
 namespace {
 
 const QString kLegalNotice = QStringLiteral(
-    "Copyright (C) 2026 The Brelvik developers. Card data belongs to its publishers; this "
-    "program is free to use and comes with no warranty.");
+    "Copyright (C) 2026 The Brelvik developers. Free to use; comes with no warranty.");
 
 // Keys that type something close the window; arrows, function and modifier keys alone do not.
 bool TypesACharacter(const QKeyEvent* event) {
