@@ -1,0 +1,196 @@
+#include "deck/ui/DeckListViews.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace kestrava {
+
+namespace {
+
+int SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+void SelectRow(QListWidget* list, int row) {
+    if (SelectedRow(list) == row && list->currentRow() == row) {
+        return;
+    }
+    // In single selection setCurrentRow also selects the row, and -1 clears the selection.
+    list->setCurrentRow(row);
+    if (row < 0) {
+        list->clearSelection();
+    }
+}
+
+int TopLine(const QListWidget* list) {
+    return list->verticalScrollBar()->value();
+}
+
+// Rewrites only the entries that differ, so the top line and the selection stay put.
+void ShowTexts(QListWidget* list, const QStringList& texts) {
+    while (list->count() > texts.size()) {
+        delete list->takeItem(list->count() - 1);
+    }
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        if (item->text() != texts[i]) {
+            item->setText(texts[i]);
+        }
+    }
+    if (list->count() < texts.size()) {
+        list->addItems(texts.mid(list->count()));
+    }
+}
+
+void PrepareList(QListWidget* list) {
+    list->setSortingEnabled(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Same row height in both lists, and a scroll bar value that is the top line's index.
+    list->setUniformItemSizes(true);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // A horizontal bar in one list only would make it show a line fewer than the other.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The deck list raises its own pop-up on the press; neither list passes a menu request on.
+    list->setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+bool IsRightButtonEvent(const QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+DeckListViews::DeckListViews(QListWidget* List2, QListWidget* List3, QLineEdit* Text1,
+                             QObject* parent)
+    : QObject(parent),
+      List2(List2),
+      List3(List3),
+      Text1(Text1),
+      DeckViewport(List2->viewport()),
+      CountViewport(List3->viewport()) {
+    PrepareList(List2);
+    PrepareList(List3);
+    List3->setFont(List2->font());
+    List3->setSpacing(List2->spacing());
+    Text1->setReadOnly(true);
+
+    for (QListWidget* list : {List2, List3}) {
+        QListWidget* other = list == List2 ? List3 : List2;
+        connect(list, &QListWidget::itemSelectionChanged, this,
+                [this, list, other] { CopySelection(list, other); });
+        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, list, other] { CopyTopLine(list, other); });
+        list->viewport()->installEventFilter(this);
+    }
+    ShowDeck(Deck{});
+}
+
+void DeckListViews::ShowDeck(const Deck& deck) {
+    const int selected = SelectedIndex();
+    const int top = TopLine(List2);
+
+    QStringList texts;
+    QStringList counts;
+    texts.reserve(static_cast<qsizetype>(deck.Lines.size()));
+    counts.reserve(static_cast<qsizetype>(deck.Lines.size()));
+    for (const DeckLine& line : deck.Lines) {
+        texts.append(line.Text);
+        counts.append(QString::number(line.Count));
+    }
+
+    Syncing = true;
+    ShowTexts(List2, texts);
+    ShowTexts(List3, counts);
+    const int keep = selected < List3->count() ? selected : -1;
+    SelectRow(List2, keep);
+    SelectRow(List3, keep);
+    Syncing = false;
+    SetTopLine(top);
+
+    Text1->setText(QString::number(deck.Total));
+}
+
+void DeckListViews::ShowLoadedDeck(const Deck& deck) {
+    ClearSelection();
+    ShowDeck(deck);
+    SetTopLine(0);
+}
+
+void DeckListViews::ScrollToEnd() {
+    Syncing = true;
+    for (QListWidget* list : {List2, List3}) {
+        // Rows just added reach the scroll range only on the next layout pass; lay out now so
+        // the bottom is the new last line.
+        list->doItemsLayout();
+        list->scrollToBottom();
+    }
+    Syncing = false;
+    CopyTopLine(List2, List3);
+}
+
+int DeckListViews::SelectedIndex() const {
+    return SelectedRow(List3);
+}
+
+void DeckListViews::ClearSelection() {
+    Syncing = true;
+    SelectRow(List2, -1);
+    SelectRow(List3, -1);
+    Syncing = false;
+}
+
+bool DeckListViews::eventFilter(QObject* watched, QEvent* event) {
+    // Events also arrive while a list is being destroyed: test the event before anything else,
+    // and compare viewports without calling into the lists.
+    if (!IsRightButtonEvent(event)) {
+        return QObject::eventFilter(watched, event);
+    }
+    const bool onDeckList = watched == DeckViewport;
+    if (onDeckList || watched == CountViewport) {
+        if (onDeckList && event->type() == QEvent::MouseButtonPress) {
+            emit PopupRequested(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        }
+        // A right button selects nothing here: the remove commands act on the left-click
+        // selection only.
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DeckListViews::CopySelection(QListWidget* from, QListWidget* to) {
+    if (Syncing) {
+        return;
+    }
+    Syncing = true;
+    SelectRow(to, SelectedRow(from));
+    // Selecting may have scrolled the other list to its row; the source's top line rules.
+    to->verticalScrollBar()->setValue(TopLine(from));
+    Syncing = false;
+}
+
+void DeckListViews::CopyTopLine(QListWidget* from, QListWidget* to) {
+    if (Syncing || TopLine(to) == TopLine(from)) {
+        return;
+    }
+    Syncing = true;
+    to->verticalScrollBar()->setValue(TopLine(from));
+    Syncing = false;
+}
+
+void DeckListViews::SetTopLine(int top) {
+    Syncing = true;
+    List2->verticalScrollBar()->setValue(top);
+    List3->verticalScrollBar()->setValue(TopLine(List2));
+    Syncing = false;
+}
+
+}  // namespace kestrava

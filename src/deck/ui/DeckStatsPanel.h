@@ -1,0 +1,36 @@
+// The deck information panel: the fifteen tally numbers with their captions, the status line
+// and the hidden label that keeps the index of the card shown in the information panel.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include <memory>
+
+#include "deck/DeckTallies.h"
+
+namespace Ui {
+class DeckStatsPanel;
+}
+
+namespace kestrava {
+
+class DeckStatsPanel : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    explicit DeckStatsPanel(QWidget* parent = nullptr);
+    ~DeckStatsPanel() override;
+
+    // Writes every tally into its label; the castle number is black once the deck holds the
+    // castle quota and red below it.
+    void ShowTallies(const DeckTallies& tallies);
+
+    QLabel* StatusLabel() const;          // Label24
+    QLabel* ShownCardIndexLabel() const;  // Label53
+
+  private:
+    std::unique_ptr<Ui::DeckStatsPanel> Form;
+};
+
+}  // namespace kestrava
