@@ -246,8 +246,9 @@ bool Form1::LoadDeckFile(const QString& path) {
     if (!kestrava::LoadDeckFile(path, catalogue_, deck_, tallies_)) {
         return false;
     }
-    ShowDeck();
-    deckViews_->ClearSelection();
+    deckViews_->ShowLoadedDeck(deck_);
+    ui_->Frame6->ShowTallies(tallies_);
+    ui_->Text2->setText(deck_.DeckName);
     return true;
 }
 

@@ -1,18 +1,12 @@
-#include <limits>
-
+#include "deck/DeckEditing.h"
 #include "files/DeckFile.h"
 #include "platform/TextFile.h"
 
 namespace kestrava {
 namespace {
 
-struct DeckEntry {
-    QString Text;
-    qint16 Count = 0;
-};
-
 // Parses one line after the name; false when the line ends the reading.
-bool ParseDeckEntry(const QString& line, DeckEntry& entry) {
+bool ParseDeckEntry(const QString& line, DeckLine& entry) {
     const qsizetype gap = line.indexOf(QStringLiteral("  "));
     if (gap < 0) {
         return false;
@@ -39,7 +33,7 @@ bool LoadDeckFile(const QString& path, const CardCatalogue& catalogue, Deck& dec
     }
     ResetTallies(tallies);
     deck.Lines.clear();
-    qint16 total = 0;
+    deck.Total = 0;
 
     QString line;
     if (reader.ReadLine(line)) {
@@ -48,21 +42,14 @@ bool LoadDeckFile(const QString& path, const CardCatalogue& catalogue, Deck& dec
             if (line.startsWith(u'-')) {
                 continue;
             }
-            DeckEntry entry;
-            if (!ParseDeckEntry(line, entry)) {
+            DeckLine entry;
+            // A line that does not parse, or would overflow a count, ends the reading.
+            if (!ParseDeckEntry(line, entry) ||
+                !AppendLoadedLine(deck, tallies, catalogue, entry.Text, entry.Count)) {
                 break;
             }
-            if (total > std::numeric_limits<qint16>::max() - entry.Count) {
-                break;
-            }
-            if (!TallyCard(tallies, catalogue, entry.Text, entry.Count)) {
-                break;
-            }
-            deck.Lines.push_back({entry.Text, entry.Count});
-            total = static_cast<qint16>(total + entry.Count);
         }
     }
-    deck.Total = total;
     return true;
 }
 
