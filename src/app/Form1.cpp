@@ -167,19 +167,18 @@ void Form1::AddCopies(qint16 requested) {
 }
 
 void Form1::RemoveOneCopy() {
-    const DeckChange change =
-        kestrava::RemoveOneCopy(deck_, tallies_, catalogue_, deckViews_->SelectedIndex());
-    ShowDeck();
-    if (change.LineRemoved) {
-        deckViews_->ClearSelection();
-    }
+    Remove(kestrava::RemoveOneCopy);
 }
 
 void Form1::RemoveLine() {
-    const DeckChange change =
-        kestrava::RemoveLine(deck_, tallies_, catalogue_, deckViews_->SelectedIndex());
+    Remove(kestrava::RemoveLine);
+}
+
+void Form1::Remove(RemoveCommand command) {
+    const DeckChange change = command(deck_, tallies_, catalogue_, deckViews_->SelectedIndex());
     ShowDeck();
     if (change.LineRemoved) {
+        // Nothing selected afterwards: the next "<" must not hit a neighbour the user never chose.
         deckViews_->ClearSelection();
     }
 }

@@ -12,6 +12,7 @@
 #include "app/frmSplash.h"
 #include "catalogue/CardRecord.h"
 #include "deck/Deck.h"
+#include "deck/DeckEditing.h"
 #include "deck/DeckTallies.h"
 #include "files/ui/FileActions.h"
 #include "search/CardPanel.h"
@@ -70,6 +71,8 @@ class Form1 : public QMainWindow, public FileActions {
     void AddCopies(qint16 requested);
     void RemoveOneCopy();
     void RemoveLine();
+    using RemoveCommand = DeckChange (*)(Deck&, DeckTallies&, const CardCatalogue&, int);
+    void Remove(RemoveCommand command);
     void ShowDeck();
     void ShowPanel();
     void OpenContextMenu(int source, const QPoint& globalPos);

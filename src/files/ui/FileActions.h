@@ -24,6 +24,11 @@ class FileActions {
     // False when nothing could be written.
     virtual bool SaveDeckFile(const QString& path) = 0;
     virtual bool SaveDeckHtml(const QString& path) = 0;
+
+    // The writer of kind.
+    bool Save(const QString& path, SaveKind kind) {
+        return kind == SaveKind::HtmlPage ? SaveDeckHtml(path) : SaveDeckFile(path);
+    }
 };
 
 }  // namespace kestrava

@@ -159,8 +159,7 @@ void Form2::RunAction() {
         if (FileIsAtPath(path)) {
             emit OverwriteRequested(path, kind);
         } else {
-            ok = kind == SaveKind::HtmlPage ? actions.SaveDeckHtml(path)
-                                            : actions.SaveDeckFile(path);
+            ok = actions.Save(path, kind);
         }
     }
     if (!self) {

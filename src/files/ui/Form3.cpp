@@ -34,8 +34,7 @@ Form3::~Form3() = default;
 void Form3::Overwrite() {
     FileActions& actions = actions_;
     const QPointer<Form3> self(this);
-    const bool ok = TargetKind == SaveKind::HtmlPage ? actions.SaveDeckHtml(TargetPath)
-                                                     : actions.SaveDeckFile(TargetPath);
+    const bool ok = actions.Save(TargetPath, TargetKind);
     if (!self) {
         return;
     }

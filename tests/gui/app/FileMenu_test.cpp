@@ -21,7 +21,7 @@ class FileMenuTest : public Form1Test {
     void SetUp() override {
         Form1Test::SetUp();
         Start();
-        QTest::qWaitForWindowExposed(form_.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
         Click("Check24");
         SelectCard(1);  // G-1
         Click("Command2");
