@@ -7,6 +7,8 @@ JOBS ?= $(shell nproc)
 BENCH_DIR := build/bench
 FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 60
+# The test run also gives each fuzz target a short go, so a regression fails it.
+FUZZ_SMOKE_SECONDS ?= 20
 
 .PHONY: deps run build test bench fuzz screenshots clean
 
@@ -28,6 +30,7 @@ $(TEST_DIR)/build.ninja: | deps
 test: deps $(TEST_DIR)/build.ninja
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRAVA_TESTS=OFF -DKESTRAVA_BENCH=ON
@@ -38,7 +41,7 @@ bench: deps
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DKESTRAVA_TESTS=OFF -DKESTRAVA_FUZZ=ON
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_all
 	./fuzz/run.sh $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
 
 screenshots: build
