@@ -26,7 +26,11 @@ const std::array<QString, kSummaryTypeCount>& TypePrefixes() {
 QStringList DeckFileLines(const Deck& deck, const DeckTallies& tallies,
                           const FactionNameList& factionNames) {
     QStringList lines;
-    lines << deck.DeckName << SeparatorLine();
+    // The name is one line of the file: a pasted line break would end it early and turn the
+    // rest into a deck line that stops the reading.
+    QString name = deck.DeckName;
+    name.replace(u'\r', u' ').replace(u'\n', u' ');
+    lines << name << SeparatorLine();
     for (const DeckLine& line : deck.Lines) {
         lines << DeckEntryLine(line, kMinimumFilePadding);
     }

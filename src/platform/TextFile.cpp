@@ -11,8 +11,8 @@ constexpr qint64 kChunk = 64 * 1024;
 }
 
 Cp932LineReader::Cp932LineReader(const QString& path) : file_(path) {
-    // QFile opens a directory for reading on some platforms; it is not a text file.
-    open_ = !QFileInfo(path).isDir() && file_.open(QIODevice::ReadOnly);
+    // Only regular files: a directory is no text, and a pipe or device would block or never end.
+    open_ = QFileInfo(path).isFile() && file_.open(QIODevice::ReadOnly);
 }
 
 bool Cp932LineReader::Fill() {
@@ -96,7 +96,9 @@ bool WriteCp932Lines(const QString& path, const QStringList& lines) {
         return false;
     }
     const QByteArray bytes = EncodeCp932Lines(lines);
-    if (file.write(bytes) != bytes.size()) {
+    // A small file sits in the write buffer until commit(), which does not report a failure to
+    // flush it: flush first, so a full disk never replaces the old file with a cut-off one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
