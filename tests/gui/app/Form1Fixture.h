@@ -23,34 +23,25 @@
 
 namespace kestrava::test {
 
-// Cards: two G, one C with two formations, a castle, a lower-case code, an M card.
+// Two G cards (one a Rare castle), a C card with two formations, a lower-case code, an M card.
 inline QStringList FixtureCardLines() {
-    return {
-        CardLine("G-2", "緑の弓兵",
-                 {{3, "Aria Velden"},
-                  {4, "Common"},
-                  {7, "兵力"},
-                  {8, "弓兵"},
-                  {20, "2"},
-                  {21, "3"},
-                  {22, "1"},
-                  {25, "密集陣形"},
-                  {26, "111020000"}}),
-        CardLine("G-1", "森の城", {{3, "nolo"}, {4, "Rare"}, {7, "城"}, {23, "3"}, {24, "耐久8"}}),
-        CardLine("C-1", "混沌の将",
-                 {{3, "nolo"},
-                  {4, "Uncommon"},
-                  {5, "2"},
-                  {6, "1"},
-                  {7, "指揮官"},
-                  {8, "騎兵"},
-                  {25, "紡錘陣形"},
-                  {26, "010121000"},
-                  {27, "包囲陣形"},
-                  {28, "101020101"}}),
-        CardLine("c-9", "小文字", {{4, "Common"}, {7, "兵力"}}),
-        CardLine("M-1", "水の計略", {{3, "Aria Velden"}, {4, "Common"}, {7, "計略"}}),
-    };
+    return {CardLine("G-2", "緑の弓兵",
+                     {{3, "Aria Velden"},
+                      {4, "Common"},
+                      {7, "兵力"},
+                      {8, "弓兵"},
+                      {25, "密集陣形"},
+                      {26, "111020000"}}),
+            CardLine("G-1", "森の城", {{3, "nolo"}, {4, "Rare"}, {7, "城"}, {23, "3"}}),
+            CardLine("C-1", "混沌の将",
+                     {{5, "2"},
+                      {6, "1"},
+                      {7, "指揮官"},
+                      {25, "紡錘陣形"},
+                      {26, "010121000"},
+                      {27, "包囲陣形"},
+                      {28, "101020101"}}),
+            CardLine("c-9", "小文字"), CardLine("M-1", "水の計略", {{3, "Aria Velden"}})};
 }
 
 class Form1Test : public ::testing::Test {
