@@ -1,0 +1,68 @@
+// The benchmark program: a QApplication on the offscreen platform for the window cases, the
+// Google Benchmark run, then the verdict table. Exits with 1 when a target is missed.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFont>
+
+#include <iostream>
+#include <vector>
+
+#include "app/Fonts.h"
+#include "bench/BenchInputs.h"
+#include "bench/MainWindowWorld.h"
+#include "bench/MedianReporter.h"
+#include "bench/VerdictTable.h"
+#include "platform/Cp932.h"
+
+namespace {
+
+using kestrava::bench::kFrameMilliseconds;
+
+const std::vector<kestrava::bench::Target> kTargets = {
+    {"LoadCardList, 1025 cards", "CardListLoad", "CardListLoadBaseline", 1.5, kFrameMilliseconds},
+    {"MakeSeq + Change_List into List1, ALL", "CardListRefresh", "CardListRefreshBaseline", 1.5,
+     kFrameMilliseconds},
+    {"  the same, laid out and painted", "CardListRefreshPainted", nullptr, 0, kFrameMilliseconds},
+    {"SaveDeckFile + LoadDeckFile, 200 lines", "DeckSaveAndLoad", "DeckSaveAndLoadBaseline", 1.5,
+     kFrameMilliseconds},
+    {"TallyCard, per call", "TallyCardCall", nullptr, 0, kFrameMilliseconds},
+    {"Card click: ShowCardLine + ShowPanel, painted", "CardClick", nullptr, 0, kFrameMilliseconds},
+    {"\">>\" on a 200-line deck, painted", "AddFourCopies", nullptr, 0, kFrameMilliseconds},
+    {"Start-up: Main (show + load) to exposed", "StartUpMain", nullptr, 0, kFrameMilliseconds},
+    {"Start-up: Form1 built + Main to exposed", "StartUpWhole", nullptr, 0, 0},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    if (!kestrava::Cp932Available()) {
+        qCritical("This Qt has no code page 932 converter.");
+        return 1;
+    }
+    kestrava::InstallFontSubstitutions();
+    QApplication::setFont(QFont(kestrava::kFixedFont, 9));
+    kestrava::bench::Inputs();
+
+    // Interleaved repetitions spread the load of a shared machine over case and baseline alike;
+    // flags given on the command line come later and win.
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    std::vector<char*> args = {argv[0], interleave};
+    args.insert(args.end(), argv + 1, argv + argc);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
+        return 1;
+    }
+
+    kestrava::bench::MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    kestrava::bench::ReleaseWorld();
+    const bool met = kestrava::bench::PrintVerdictTable(reporter, kTargets, std::cout);
+    benchmark::Shutdown();
+    return met ? 0 : 1;
+}
