@@ -1,0 +1,124 @@
+// Deck files, HTML pages and clipboard texts: the golden files written byte for byte (over a
+// longer old file) and the deck files read back, the lines that end the reading, the columns.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "files/ClipboardText.h"
+#include "files/DeckFile.h"
+#include "files/DeckHtml.h"
+#include "platform/Cp932.h"
+#include "support/QtPrinters.h"
+#include "support/TestFiles.h"
+
+namespace kestrava {
+namespace {
+
+// A deck from "text|count" entries; its total is their sum.
+Deck DeckOf(const QString& name, const QStringList& entries) {
+    Deck deck{name, {}, 0};
+    for (const QString& entry : entries) {
+        deck.Lines.push_back({entry.section('|', 0, 0), qint16(entry.section('|', 1).toInt())});
+        deck.Total = qint16(deck.Total + deck.Lines.back().Count);
+    }
+    return deck;
+}
+
+// The name, the entries as "text|count", and the total.
+QStringList Shown(const Deck& deck) {
+    QStringList shown = {deck.DeckName};
+    for (const DeckLine& line : deck.Lines) {
+        shown << line.Text + "|" + QString::number(line.Count);
+    }
+    return shown << QString::number(deck.Total);
+}
+
+TEST(GoldenFiles, WrittenByteForByteAndReadBack) {
+    const QString mist = QString("霧").repeated(32), cloud = QString("雲").repeated(33);
+    const struct {
+        const char* File;  // *.htm is an HTML page, anything else a deck file
+        Deck Value;
+        // Field order: castle, hero .. stratagem, factions C D E G M, rare, uncommon, common.
+        DeckTallies Tallies;
+    } goldens[] = {
+        {"files_empty.dek", DeckOf("新しいデッキ", {}), {}},
+        {"files_mixed.dek",
+         DeckOf("混成テスト・デッキ",
+                {"D014 灰冠の騎士|2", "C001 錆鉄の番兵|4", "G033 苔むす砦|3", "E027 風読みの弓手|1",
+                 "M045 星屑の詠唱|4", "D020 黒檀の軍師|1", "G041 樹海の伏兵|2"}),
+         {3, 2, 1, 4, 1, 2, 4, 4, 3, 1, 5, 4, 3, 5, 9}},
+        // Lines of 68 to 72 bytes get at least two blanks; "é" has no code page 932 form.
+        {"files_widths.dek",
+         DeckOf("幅の確認",
+                {"C100 " + QString("灯").repeated(31) + "A|1", "C101 " + mist + "|2",
+                 "C102 " + mist + "a|3", "C103 " + cloud + "|4", "C104 " + cloud + "b|1",
+                 "C105 ｶｽﾐﾉﾓﾘ|2", "C106 カスミノモリ|3", "C107 Café守衛|4"}),
+         {0, 0, 0, 20, 0, 0, 0, 20, 0, 0, 0, 0, 0, 0, 0}},
+        {"files_empty.htm", {}, {}},
+        // Deck lines M, C, M: the faction rows still come C first.
+        {"files_two_factions.htm",
+         DeckOf("二色テスト", {"M045 星屑の詠唱|2", "C001 錆鉄の番兵|3", "M046 月影の祈り|1"}),
+         {0, 0, 0, 3, 0, 1, 2, 3, 0, 0, 0, 3, 0, 0, 0}},
+        {"files_escaped.htm",
+         DeckOf("<試作> & 改", {"E060 光<影>&闇|1", "E061 \"引用\" の札|2"}),
+         {0, 0, 0, 0, 3, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0}},
+    };
+    QTemporaryDir dir;
+    for (const auto& golden : goldens) {
+        const QString path = dir.filePath(golden.File);
+        test::WriteBytes(path, QByteArray(5000, 'x'));  // must be replaced as a whole
+        const bool html = path.endsWith(".htm");
+        ASSERT_TRUE((html ? SaveDeckHtml : SaveDeckFile)(path, golden.Value, golden.Tallies,
+                                                         DefaultFactionNames()));
+        const QByteArray expected = test::ReadBytes(QString(KESTRAVA_TEST_DATA "/") + golden.File);
+        // Compared as text so that a difference shows where it is.
+        EXPECT_EQ(test::ReadBytes(path).toStdString(), expected.toStdString()) << golden.File;
+        Deck loaded = DeckOf("前", {"C001 前|4"});
+        DeckTallies tallies;
+        if (!html) {
+            ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), loaded, tallies));
+            EXPECT_EQ(Shown(loaded), Shown(golden.Value).replaceInStrings("é", "?"));
+        }
+    }
+}
+
+TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
+    const struct {
+        const char* What;
+        QString File;  // written with CR LF
+        QString Name;
+        QStringList Kept;
+    } cases[] = {
+        {"empty file: the name stays", "", "前", {}},
+        {"name taken as it is", "-C001 a  × 4\nC001 a  × 3\n", "-C001 a  × 4", {"C001 a|3"}},
+        {"- skipped", "n\n-\nC001 a  × 3\n-C b  × 4\nD b  × 2\n", "n", {"C001 a|3", "D b|2"}},
+        {"empty line", "n\nC001 a  × 3\n\nD b  × 2\n", "n", {"C001 a|3"}},
+        {"one blank only", "n\nC001 a  × 3\nD b × 2\nD c  × 2\n", "n", {"C001 a|3"}},
+        {"full-width blanks", "n\nC001 a　　× 3\n", "n", {}},
+        {"count = last character", "n\nC001 a  b  × 0\nD c  × 19\n", "n", {"C001 a|0", "D c|9"}},
+        {"full-width digit", "n\nC001 a  × ３\n", "n", {}},
+        {"blank after the count", "n\nC001 a  × 3 \n", "n", {}},
+        {"text without a blank", "n\nC001  × 3\n", "n", {}},
+        {"total past 32767", "n\n" + QString("D b  × 9\n").repeated(3641) + "C001 a  × 1\n", "n",
+         QStringList(3640, "D b|9")},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("deck.dek");
+    for (const auto& c : cases) {
+        test::WriteBytes(path, EncodeCp932(QString(c.File).replace("\n", "\r\n")));
+        Deck deck = DeckOf("前", {"C001 前|4"});
+        DeckTallies tallies{4, 4, 4, 4};
+        ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), deck, tallies)) << c.What;
+        EXPECT_EQ(Shown(deck), Shown(DeckOf(c.Name, c.Kept))) << c.What;
+        EXPECT_EQ(tallies.CastleCount + tallies.TroopCount, 0) << "old tallies left over";
+    }
+}
+
+// The clipboard keeps the deck file's columns but not its two-blank minimum.
+TEST(DeckClipboardText, LineReachingTheCountColumnGetsNoBlank) {
+    const QString bytes71 = "C110 " + QString("雲").repeated(33);
+    EXPECT_EQ(DeckClipboardText(DeckOf("n", {bytes71 + "|2"})).split("\r\n")[0], bytes71 + "× 2");
+}
+
+}  // namespace
+}  // namespace kestrava

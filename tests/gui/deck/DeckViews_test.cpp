@@ -1,0 +1,116 @@
+// The deck views driven as a user drives them: the deck and count lists in step through
+// refreshes, loads, appends and right presses; each tally in its panel label, in colour.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "deck/ui/DeckListViews.h"
+#include "deck/ui/DeckStatsPanel.h"
+
+namespace kestrava {
+namespace {
+
+// The lists placed as in the main window, in pixels, showing 60 made-up lines.
+class DeckListViewsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int i = 1; i < 60; ++i) {
+            deck.Lines.push_back({QStringLiteral("E%1 霧谷の番兵").arg(i), qint16(i % 4 + 1)});
+        }
+        List2->setGeometry(340, 124, 289, 196);
+        List3->setGeometry(628, 124, 37, 196);
+        Window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        Views->ShowDeck(deck);
+        QCoreApplication::processEvents();
+    }
+    static int TopLine(const QListWidget* list) { return list->indexAt({2, 2}).row(); }
+    void Click(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton) {
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), button, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    // Both lists on this selection and one top line, showing their last line when asked to.
+    void ExpectInStep(int selected, bool lastLineShows = false) {
+        EXPECT_EQ(Views->SelectedIndex(), selected);
+        EXPECT_EQ(List2->selectionModel()->selectedRows().value(0).row(), selected);
+        EXPECT_EQ(TopLine(List2), TopLine(List3));
+        for (const QListWidget* list : {List2, List3}) {
+            const QRect last = list->visualItemRect(list->item(list->count() - 1));
+            EXPECT_TRUE(!lastLineShows || list->viewport()->rect().contains(last));
+        }
+    }
+
+    Deck deck{{}, {{QString(50, u'霧'), 1}}, 123};  // a first line wider than the deck list
+    QWidget Window;
+    QListWidget* List2 = new QListWidget(&Window);
+    QListWidget* List3 = new QListWidget(&Window);
+    DeckListViews* Views = new DeckListViews(List2, List3, new QLineEdit(&Window), &Window);
+};
+
+TEST_F(DeckListViewsTest, KeepSelectionAndTopLineInStepAsTheDeckChanges) {
+    for (auto [list, row] : {std::pair{List2, 2}, {List3, 39}, {List2, 25}}) {
+        Click(list, row);
+        ExpectInStep(row);
+    }
+    List3->verticalScrollBar()->setValue(31);
+    EXPECT_EQ(TopLine(List2), 31);
+    List2->verticalScrollBar()->setValue(8);
+    Click(List3, 12);
+    deck.Lines[12].Count = -1;
+    deck.Lines.erase(deck.Lines.begin() + 30);
+    Views->ShowDeck(deck);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(TopLine(List3), 8);
+    ExpectInStep(12);
+    EXPECT_EQ(List3->item(12)->text(), QStringLiteral("-1"));
+    EXPECT_EQ(List2->item(30)->text(), QStringLiteral("E31 霧谷の番兵"));
+    EXPECT_EQ(List2->count(), 59);
+    Views->ShowLoadedDeck(deck);  // from the first line, nothing selected
+    EXPECT_EQ(TopLine(List2), 0);
+    ExpectInStep(-1);
+    deck.Lines.push_back({QStringLiteral("M900 新入りの鷹匠"), 1});
+    Views->ShowDeck(deck);
+    Views->ScrollToEnd();  // the appended line shows at once and after the delayed layout
+    ExpectInStep(-1, true);
+    QTest::qWait(20);
+    ExpectInStep(-1, true);
+    Click(List2, 11);
+    deck.Lines.resize(6);  // the selected line is gone: nothing is selected, not a neighbour
+    Views->ShowDeck(deck);
+    ExpectInStep(-1);
+    // Right presses select nothing; the deck list asks for the pop-up, even below the last line.
+    QSignalSpy popups(Views, &DeckListViews::PopupRequested);
+    Click(List2, 1);
+    const QPoint at = List2->visualItemRect(List2->item(4)).center();
+    QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, at);
+    QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, {10, List2->height() - 10});
+    Click(List3, 2, Qt::RightButton);
+    ASSERT_EQ(popups.count(), 2);
+    EXPECT_EQ(popups.at(0).at(0).toPoint(), List2->viewport()->mapToGlobal(at));
+    ExpectInStep(1);
+}
+
+TEST(DeckStatsPanel, ShowsTheCastleNumberInColourAndEachTallyInItsLabel) {
+    DeckStatsPanel panel;
+    const QLabel* castles = panel.findChild<QLabel*>("Label16");
+    for (const auto& [count, colour] : {std::pair<qint16, QColor>{20, Qt::black}, {19, Qt::red}}) {
+        panel.ShowTallies({count});
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            EXPECT_EQ(castles->palette().color(group, QPalette::WindowText), colour) << count;
+        }
+    }
+    // In the order of the tallies: card types, factions C to M, rarities.
+    const int labels[] = {16, 17, 18, 19, 20, 21, 22, 25, 26, 27, 28, 29, 45, 46, 47};
+    panel.ShowTallies({-10, 0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 130});
+    for (int i = 0; i < 15; ++i) {
+        const auto* label = panel.findChild<QLabel*>(QStringLiteral("Label%1").arg(labels[i]));
+        ASSERT_NE(label, nullptr) << labels[i];
+        EXPECT_EQ(label->text(), QString::number(10 * i - 10)) << labels[i];
+    }
+}
+
+}  // namespace
+}  // namespace kestrava

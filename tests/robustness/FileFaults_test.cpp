@@ -1,0 +1,170 @@
+// Card lists and deck files as disks and users hand them over, and saves the disk cuts short:
+// readers keep the usable lines before the first unusable one; failed saves lose nothing.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "catalogue/CardList.h"
+#include "files/DeckFile.h"
+#include "files/DeckHtml.h"
+#include "platform/Cp932.h"
+#include "platform/TextFile.h"
+#include "support/QtPrinters.h"
+#include "support/TestFiles.h"
+
+namespace kestrava {
+namespace {
+
+using test::CardLine;
+using test::CardListBytes;
+constexpr qsizetype kReadChunk = 64 * 1024;  // the line reader's unit of reading
+
+QByteArray Noise(qsizetype words) {  // the same bytes on every run
+    QByteArray bytes(4 * words, Qt::Uninitialized);
+    QRandomGenerator(unsigned(words)).fillRange(reinterpret_cast<quint32*>(bytes.data()), words);
+    return bytes;
+}
+
+QByteArray Saved(const char* name) {
+    const Deck deck{name, {{"G-1 a", 4}, {"C-1 b", 2}}, 6};
+    return EncodeCp932Lines(DeckFileLines(deck, DeckTallies(), DefaultFactionNames()));
+}
+
+class FileFaults : public ::testing::Test {
+  protected:
+    QString Write(const QByteArray& bytes) {
+        const QString path = dir_.filePath(QString::number(files_++));
+        test::WriteBytes(path, bytes);
+        return path;
+    }
+    qint64 Milliseconds(const QString& path) {
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(LoadCardList(cards_, path), CardListLoad::Loaded);
+        return timer.elapsed();
+    }
+
+    QTemporaryDir dir_;
+    int files_ = 0;
+    CardCatalogue cards_;
+};
+
+TEST_F(FileFaults, CardListKeepsTheLinesBeforeTheFirstUnusableOne) {
+    const QByteArray after = CardListBytes({CardLine("G-2", "after")});
+    const QString nul(QChar(0));
+    const struct {
+        const char* What;
+        QByteArray File;
+        qint16 Count;  // the last card kept is "after"
+        QString FirstName;
+    } cases[] = {
+        {"NUL in the name", CardListBytes({CardLine("C-1", "a" + nul)}) + after, 2, "a" + nul},
+        {"binary noise", after + Noise(kReadChunk / 4 + 1), 1, "after"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(LoadCardList(cards_, Write(c.File)), CardListLoad::Loaded) << c.What;
+        ASSERT_EQ(cards_.CardCount, c.Count) << c.What;
+        EXPECT_EQ(cards_.CardTable[0].Name, c.FirstName) << c.What;
+        EXPECT_EQ(cards_.CardTable[c.Count - 1].Name, QStringLiteral("after")) << c.What;
+    }
+}
+
+TEST_F(FileFaults, FullCardTableEndsTheReading) {
+    // About 20 MB of usable lines after a full table, which would take hundreds of times as long
+    // to read. The quicker of two loads: a shared machine only ever adds time.
+    const QByteArray full = CardListBytes({CardLine("G-1", "a")}).repeated(kCardTableSize);
+    const QByteArray spare = CardListBytes({CardLine("M-9", "spare")}).repeated(400000);
+    const QString table = Write(full), large = Write(full + spare);
+    const qint64 baseline = std::min(Milliseconds(table), Milliseconds(table));
+    const qint64 elapsed = std::min(Milliseconds(large), Milliseconds(large));
+    EXPECT_EQ(cards_.CardCount, kCardTableSize);
+    EXPECT_EQ(cards_.CardTable[kCardTableSize - 1].Code, QStringLiteral("G-1"));
+    EXPECT_LE(elapsed, 4 * baseline + 100) << "against " << baseline << " ms";
+}
+
+TEST_F(FileFaults, DeckFileKeepsTheEntriesBeforeTheFirstUnusableLine) {
+    const QByteArray name(kReadChunk - 1, 'n');
+    const QByteArray entries = EncodeCp932(QString("G-1 a  × 4\rC-1 b  × 2\r"));
+    const struct {
+        const char* What;
+        QByteArray File;
+        QString Name;
+        size_t Kept;  // of entries
+    } cases[] = {
+        {"CR as the last byte of the first read", name + "\r" + entries, name, 2},
+        {"CR as the last byte of the file", name + "\r", name, 0},
+        {"binary noise", "n\r" + entries + Noise(kReadChunk / 4), "n", 2},
+        // A line break in the name line would end it early and the reading at its second half.
+        {"CR in the name", Saved("a\rb"), "a b", 2},
+        {"LF in the name", Saved("a\nb"), "a b", 2},
+    };
+    for (const auto& c : cases) {
+        Deck deck{"old", {{"C-1 old", 3}}, 3};
+        DeckTallies tallies;
+        ASSERT_TRUE(LoadDeckFile(Write(c.File), CardCatalogue(), deck, tallies)) << c.What;
+        EXPECT_EQ(deck.DeckName, c.Name) << c.What;
+        ASSERT_EQ(deck.Lines.size(), c.Kept) << c.What;
+        EXPECT_EQ(deck.Total, c.Kept > 0 ? 6 : 0) << c.What;
+    }
+}
+
+// Opening a named pipe waits for a writer that never comes: read it in a child with an alarm.
+TEST_F(FileFaults, NamedPipeIsRefusedAtOnce) {
+    const QString pipe = dir_.filePath("pipe");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EXIT((alarm(5), _exit(LoadCardList(cards_, pipe) == CardListLoad::Loaded)),
+                ::testing::ExitedWithCode(0), "");
+}
+
+// A file size limit makes every write past it fail: at the first byte, in the middle, at the
+// last byte. The save reports failure, an old file keeps every byte and no other file is left.
+TEST_F(FileFaults, SaveCutShortLosesNothing) {
+    using Save = bool (*)(const QString&, const Deck&, const DeckTallies&, const FactionNameList&);
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead of ending us
+    rlimit unlimited{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    const QString path = dir_.filePath("deck");
+    // Three lines reach the disk only when the save is committed; four hundred on the way.
+    for (int lines : {3, 400}) {
+        const Deck deck{"cut", std::vector<DeckLine>(lines, DeckLine{"G-1 a", 4}), 0};
+        for (Save save : {Save(SaveDeckFile), Save(SaveDeckHtml)}) {
+            ASSERT_TRUE(save(path, deck, DeckTallies(), DefaultFactionNames()));
+            const QByteArray full = test::ReadBytes(path);
+            const rlim_t size = rlim_t(full.size());
+            for (bool oldFile : {true, false}) {
+                for (rlim_t limit : {rlim_t(0), size / 2, size - 1, size}) {
+                    SCOPED_TRACE(::testing::Message()
+                                 << full.left(5).constData() << lines << " lines, old file "
+                                 << oldFile << ", limit " << limit << " of " << size);
+                    QFile::remove(path);
+                    if (oldFile) {
+                        test::WriteBytes(path, "old");
+                    }
+                    const rlimit cut{limit, unlimited.rlim_max};  // the soft limit goes back
+                    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cut), 0);
+                    const bool saved = save(path, deck, DeckTallies(), DefaultFactionNames());
+                    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+                    const bool fits = limit == size;
+                    EXPECT_EQ(saved, fits);
+                    EXPECT_EQ(test::ReadBytes(path), fits ? full : oldFile ? "old" : QByteArray());
+                    EXPECT_EQ(QDir(dir_.path())
+                                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                             QDir::Hidden | QDir::System),
+                              fits || oldFile ? QStringList{"deck"} : QStringList{});
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kestrava
