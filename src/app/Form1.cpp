@@ -131,7 +131,8 @@ void Form1::MakeSeq() {
 
 void Form1::Change_List() {
     ui_->List1->clear();
-    ui_->List1->addItems(MatchingCardLines(catalogue_, selection_, SelectedIllustrator_));
+    MatchingCardLines(catalogue_, selection_, SelectedIllustrator_, cardLines_);
+    ui_->List1->addItems(cardLines_);
 }
 
 void Form1::ShowSelectedCard() {

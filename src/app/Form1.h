@@ -87,6 +87,7 @@ class Form1 : public QMainWindow, public FileActions {
     QString SelectedIllustrator_;
     QString SelectedCombo3Entry_;
     QStringList IllustratorList_;
+    QStringList cardLines_;  // kept between refreshes to spare the allocator
     CardPanelTexts panel_;
     bool SecondFormationShown_ = false;
     int PopupSource_ = 0;

@@ -126,6 +126,7 @@ CardListLoad LoadCardList(CardCatalogue& catalogue, const QString& path) {
         ++n;
     }
     catalogue.CardCount = qint16(n);
+    catalogue.IndexCodes();
     return CardListLoad::Loaded;
 }
 

@@ -2,6 +2,7 @@
 // classify cards by type and rarity.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -77,7 +78,28 @@ struct CardCatalogue {
     int FindCardIndexByCode(QStringView code) const;
     // The same record, or nullptr.
     const CardRecord* FindCardByCode(QStringView code) const;
+
+    // The card list line of loaded record index: code, one blank, name.
+    QString CardListLine(int index) const;
+    // The indexes of the loaded records in ascending order of their list lines (table order
+    // among equal lines).
+    const std::vector<int>& ListOrder() const;
+
+    // Indexes the loaded records by code and keeps their list lines, so lookups and list
+    // refreshes need not rebuild them; the loader calls it. A table filled by hand is scanned
+    // until this is called again.
+    void IndexCodes();
+
+  private:
+    QHash<QString, int> codeIndex_;
+    QStringList lines_;
+    std::vector<int> listOrder_;
+    mutable std::vector<int> unindexedOrder_;
+    qint16 indexedCount_ = -1;
 };
+
+// The card list line of a record: code, one blank, name.
+QString CardListLine(const CardRecord& card);
 
 // The code of a card list or deck line: its text before the first blank (the whole text when
 // there is none).

@@ -135,29 +135,31 @@ QString DecodeCp932(QByteArrayView bytes) {
 
 QByteArray EncodeCp932(QStringView text) {
     const Tables& tables = GetTables();
-    QByteArray out;
-    out.reserve(text.size() * 2);
+    QByteArray out(text.size() * 2, Qt::Uninitialized);  // never more than two bytes a unit
+    char* dst = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
         if (unit < 0x80) {
-            out.append(char(unit));
+            *dst++ = char(unit);
             continue;
         }
         if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
             QChar::isLowSurrogate(text[i + 1].unicode())) {
             ++i;  // one character beyond the BMP, one "?"
-            out.append('?');
+            *dst++ = '?';
             continue;
         }
         const quint16 code = EncodeUnit(tables, unit);
         if (code == 0) {
-            out.append('?');
+            *dst++ = '?';
         } else if (code < 0x100) {
-            out.append(char(code));
+            *dst++ = char(code);
         } else {
-            out.append(char(code >> 8)).append(char(code & 0xFF));
+            *dst++ = char(code >> 8);
+            *dst++ = char(code & 0xFF);
         }
     }
+    out.truncate(dst - out.data());
     return out;
 }
 

@@ -30,7 +30,7 @@ bool Cp932LineReader::Fill() {
     return true;
 }
 
-bool Cp932LineReader::ReadRawLine(QByteArray& line) {
+bool Cp932LineReader::NextLine(QByteArrayView& line) {
     if (!open_) {
         return false;
     }
@@ -52,7 +52,7 @@ bool Cp932LineReader::ReadRawLine(QByteArray& line) {
                 end = pos_ + offset;
                 data = buffer_.constData();
             }
-            line = buffer_.mid(pos_, end - pos_);
+            line = QByteArrayView(buffer_.constData() + pos_, end - pos_);
             qsizetype next = end + 1;
             if (data[end] == '\r' && next < buffer_.size() && data[next] == '\n') {
                 ++next;
@@ -65,7 +65,7 @@ bool Cp932LineReader::ReadRawLine(QByteArray& line) {
             if (pos_ >= buffer_.size()) {
                 return false;
             }
-            line = buffer_.mid(pos_);
+            line = QByteArrayView(buffer_.constData() + pos_, buffer_.size() - pos_);
             pos_ = buffer_.size();
             return true;
         }
@@ -73,17 +73,31 @@ bool Cp932LineReader::ReadRawLine(QByteArray& line) {
     }
 }
 
-bool Cp932LineReader::ReadLine(QString& line) {
-    QByteArray raw;
-    if (!ReadRawLine(raw)) {
+bool Cp932LineReader::ReadRawLine(QByteArray& line) {
+    QByteArrayView view;
+    if (!NextLine(view)) {
         return false;
     }
-    line = DecodeCp932(raw);
+    line = view.toByteArray();
+    return true;
+}
+
+bool Cp932LineReader::ReadLine(QString& line) {
+    QByteArrayView view;
+    if (!NextLine(view)) {
+        return false;
+    }
+    line = DecodeCp932(view);
     return true;
 }
 
 QByteArray EncodeCp932Lines(const QStringList& lines) {
     QByteArray out;
+    qsizetype size = 0;
+    for (const QString& line : lines) {
+        size += line.size() * 2 + 2;
+    }
+    out.reserve(size);
     for (const QString& line : lines) {
         out.append(EncodeCp932(line)).append("\r\n");
     }

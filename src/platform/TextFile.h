@@ -21,6 +21,8 @@ class Cp932LineReader {
     bool ReadRawLine(QByteArray& line);
 
   private:
+    // The next line as a view into the buffer, valid until the next call.
+    bool NextLine(QByteArrayView& line);
     bool Fill();
 
     QFile file_;

@@ -68,32 +68,48 @@ bool PassesTestGroup(const CardRecord& card, qint16 filter, const std::array<Fie
 
 }  // namespace
 
-bool CardPassesFilters(const CardRecord& card, const SelectionState& selection,
-                       const QString& selectedIllustrator) {
-    return MatchesSelectionPattern(card.Code, selection.SelectionPattern) &&
+namespace {
+
+// The filters with the faction pattern already taken apart; a null illustrator filters nothing.
+bool Passes(const CardRecord& card, const SelectionState& selection, const PatternMatcher& faction,
+            const QString* illustrator) {
+    return faction.Matches(card.Code) &&
            PassesWordGroup(card.CardType, selection.TypeFilter, kTypeBoxes) &&
            PassesWordGroup(card.Rarity, selection.RarityFilter, kRarityBoxes) &&
            PassesTestGroup(card, selection.AbilityFilter, kFieldTests) &&
            PassesTestGroup(card, selection.FormationFilter, kFormationTests) &&
-           (selectedIllustrator == kAllIllustrators || card.Illustrator == selectedIllustrator);
+           (illustrator == nullptr || card.Illustrator == *illustrator);
 }
 
-QString CardListLine(const CardRecord& card) {
-    return card.Code + u' ' + card.Name;
+const QString* IllustratorFilter(const QString& selectedIllustrator) {
+    return selectedIllustrator == kAllIllustrators ? nullptr : &selectedIllustrator;
+}
+
+}  // namespace
+
+bool CardPassesFilters(const CardRecord& card, const SelectionState& selection,
+                       const QString& selectedIllustrator) {
+    return Passes(card, selection, PatternMatcher(selection.SelectionPattern),
+                  IllustratorFilter(selectedIllustrator));
+}
+
+void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
+                       const QString& selectedIllustrator, QStringList& lines) {
+    const PatternMatcher faction(selection.SelectionPattern);
+    const QString* illustrator = IllustratorFilter(selectedIllustrator);
+    lines.clear();
+    // Visiting the cards in list order gives the sorted list without sorting it each time.
+    for (int i : catalogue.ListOrder()) {
+        if (Passes(catalogue.CardTable[i], selection, faction, illustrator)) {
+            lines.append(catalogue.CardListLine(i));
+        }
+    }
 }
 
 QStringList MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
                               const QString& selectedIllustrator) {
     QStringList lines;
-    const int count =
-        std::clamp<int>(catalogue.CardCount, 0, static_cast<int>(catalogue.CardTable.size()));
-    for (int i = 0; i < count; ++i) {
-        const CardRecord& card = catalogue.CardTable[i];
-        if (CardPassesFilters(card, selection, selectedIllustrator)) {
-            lines.append(CardListLine(card));
-        }
-    }
-    std::stable_sort(lines.begin(), lines.end());
+    MatchingCardLines(catalogue, selection, selectedIllustrator, lines);
     return lines;
 }
 

@@ -16,12 +16,13 @@ namespace kestrava {
 bool CardPassesFilters(const CardRecord& card, const SelectionState& selection,
                        const QString& selectedIllustrator);
 
-// The card list line of a record: code, one blank, name.
-QString CardListLine(const CardRecord& card);
-
 // Lines of every loaded record (0..CardCount-1) that passes, in ascending UTF-16 order
 // (stable, duplicates kept).
 QStringList MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
                               const QString& selectedIllustrator);
+// The same into lines, whose storage a caller refreshing often can keep from one call to the
+// next.
+void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
+                       const QString& selectedIllustrator, QStringList& lines);
 
 }  // namespace kestrava

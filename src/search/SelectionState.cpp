@@ -46,16 +46,25 @@ SelectionState MakeSelection(const FilterBoxes& checked) {
     return selection;
 }
 
-bool MatchesSelectionPattern(QStringView code, QStringView pattern) {
+PatternMatcher::PatternMatcher(QStringView pattern) : pattern_(pattern) {
     const QStringView open = u"[";
     const QStringView close = u"]*";
-    if (pattern.size() >= open.size() + close.size() && pattern.startsWith(open) &&
-        pattern.endsWith(close)) {
-        const QStringView letters =
-            pattern.mid(open.size(), pattern.size() - open.size() - close.size());
-        return !code.isEmpty() && letters.contains(code.front());
+    bracket_ = pattern.size() >= open.size() + close.size() && pattern.startsWith(open) &&
+               pattern.endsWith(close);
+    if (bracket_) {
+        letters_ = pattern.mid(open.size(), pattern.size() - open.size() - close.size());
     }
-    return code == pattern;
+}
+
+bool PatternMatcher::Matches(QStringView code) const {
+    if (bracket_) {
+        return !code.isEmpty() && letters_.contains(code.front());
+    }
+    return code == pattern_;
+}
+
+bool MatchesSelectionPattern(QStringView code, QStringView pattern) {
+    return PatternMatcher(pattern).Matches(code);
 }
 
 }  // namespace kestrava

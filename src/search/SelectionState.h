@@ -37,4 +37,17 @@ SelectionState MakeSelection(const FilterBoxes& checked);
 // Exact and case-sensitive.
 bool MatchesSelectionPattern(QStringView code, QStringView pattern);
 
+// The same test with the pattern taken apart once, for a refresh that tests every card. The
+// pattern must outlive the matcher.
+class PatternMatcher {
+  public:
+    explicit PatternMatcher(QStringView pattern);
+    bool Matches(QStringView code) const;
+
+  private:
+    QStringView pattern_;
+    QStringView letters_;
+    bool bracket_ = false;
+};
+
 }  // namespace kestrava
