@@ -71,7 +71,8 @@ QString CardCatalogue::CardListLine(int index) const {
 
 int CardCatalogue::FindCardIndexByCode(QStringView code) const {
     if (indexedCount_ == CardCount) {
-        return codeIndex_.value(code.toString(), -1);
+        // A key over the caller's characters: no copy for a lookup.
+        return codeIndex_.value(QString::fromRawData(code.data(), code.size()), -1);
     }
     for (int i = 0; i < CardCount; ++i) {
         if (CardTable[i].Code == code) {

@@ -16,7 +16,13 @@ QString TotalLine(qint16 total) {
 
 QString DeckEntryLine(const DeckLine& line, int minimumPadding) {
     const int padding = std::max(kCountMarkColumn - Cp932ByteLength(line.Text), minimumPadding);
-    return line.Text + QString(padding, u' ') + QStringLiteral("× ") + QString::number(line.Count);
+    const QString count = QString::number(line.Count);
+    QString entry;
+    entry.reserve(line.Text.size() + padding + 2 + count.size());  // one allocation a line
+    entry.append(line.Text);
+    entry.resize(entry.size() + padding, u' ');
+    entry.append(QStringView(u"× ")).append(count);
+    return entry;
 }
 
 }  // namespace kestrava

@@ -133,10 +133,8 @@ QString DecodeCp932(QByteArrayView bytes) {
     return out;
 }
 
-QByteArray EncodeCp932(QStringView text) {
+char* EncodeCp932Into(QStringView text, char* dst) {
     const Tables& tables = GetTables();
-    QByteArray out(text.size() * 2, Qt::Uninitialized);  // never more than two bytes a unit
-    char* dst = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
         if (unit < 0x80) {
@@ -159,7 +157,12 @@ QByteArray EncodeCp932(QStringView text) {
             *dst++ = char(code & 0xFF);
         }
     }
-    out.truncate(dst - out.data());
+    return dst;
+}
+
+QByteArray EncodeCp932(QStringView text) {
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    out.truncate(EncodeCp932Into(text, out.data()) - out.data());
     return out;
 }
 

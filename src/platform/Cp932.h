@@ -17,6 +17,8 @@ bool Cp932Available();
 
 QString DecodeCp932(QByteArrayView bytes);
 QByteArray EncodeCp932(QStringView text);
+// Encodes into dst, which must have room for 2 * text.size() bytes; returns the end written.
+char* EncodeCp932Into(QStringView text, char* dst);
 
 // The number of bytes EncodeCp932 would produce.
 int Cp932ByteLength(QStringView text);

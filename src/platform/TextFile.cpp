@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 #include "platform/Cp932.h"
 
 namespace kestrava {
@@ -21,6 +23,7 @@ bool Cp932LineReader::Fill() {
     }
     buffer_.remove(0, pos_);
     pos_ = 0;
+    nextLf_ = -1;
     const QByteArray chunk = file_.read(kChunk);
     if (chunk.isEmpty()) {
         atEnd_ = true;
@@ -30,6 +33,18 @@ bool Cp932LineReader::Fill() {
     return true;
 }
 
+qsizetype Cp932LineReader::FindLineEnd(qsizetype from) {
+    // The next LF is remembered, so a file of lone CRs is not searched to the end for each line.
+    const char* data = buffer_.constData();
+    const qsizetype size = buffer_.size();
+    if (nextLf_ < from) {
+        const void* lf = std::memchr(data + from, '\n', size_t(size - from));
+        nextLf_ = lf != nullptr ? static_cast<const char*>(lf) - data : size;
+    }
+    const void* cr = std::memchr(data + from, '\r', size_t(nextLf_ - from));
+    return cr != nullptr ? static_cast<const char*>(cr) - data : nextLf_;
+}
+
 bool Cp932LineReader::NextLine(QByteArrayView& line) {
     if (!open_) {
         return false;
@@ -37,10 +52,7 @@ bool Cp932LineReader::NextLine(QByteArrayView& line) {
     qsizetype searchFrom = pos_;
     for (;;) {
         const char* data = buffer_.constData();
-        qsizetype end = searchFrom;
-        while (end < buffer_.size() && data[end] != '\r' && data[end] != '\n') {
-            ++end;
-        }
+        qsizetype end = FindLineEnd(searchFrom);
         if (end < buffer_.size()) {
             // A CR at the end of the buffer may be the first half of CR LF.
             if (data[end] == '\r' && end + 1 == buffer_.size() && !atEnd_) {
@@ -92,15 +104,18 @@ bool Cp932LineReader::ReadLine(QString& line) {
 }
 
 QByteArray EncodeCp932Lines(const QStringList& lines) {
-    QByteArray out;
-    qsizetype size = 0;
+    qsizetype room = 0;
     for (const QString& line : lines) {
-        size += line.size() * 2 + 2;
+        room += line.size() * 2 + 2;
     }
-    out.reserve(size);
+    QByteArray out(room, Qt::Uninitialized);
+    char* dst = out.data();
     for (const QString& line : lines) {
-        out.append(EncodeCp932(line)).append("\r\n");
+        dst = EncodeCp932Into(line, dst);
+        *dst++ = '\r';
+        *dst++ = '\n';
     }
+    out.truncate(dst - out.data());
     return out;
 }
 

@@ -24,10 +24,13 @@ class Cp932LineReader {
     // The next line as a view into the buffer, valid until the next call.
     bool NextLine(QByteArrayView& line);
     bool Fill();
+    // Index of the first CR or LF at or after from, or the buffer's size.
+    qsizetype FindLineEnd(qsizetype from);
 
     QFile file_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
+    qsizetype nextLf_ = -1;  // the first LF at or after pos_, or the size; -1 unknown
     bool open_ = false;
     bool atEnd_ = false;
 };
