@@ -2,7 +2,9 @@
 // nothing else of it, so they can be driven by any implementation (the tests use a fake).
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "files/ui/FileDialogMode.h"
 
@@ -30,5 +32,17 @@ class FileActions {
         return kind == SaveKind::HtmlPage ? SaveDeckHtml(path) : SaveDeckFile(path);
     }
 };
+
+// Ends an action of the file dialog or the confirmation: a failure is marked and the window
+// closes, unless the action took the window (and with it, maybe, the main window) away.
+inline void EndAction(FileActions& actions, const QPointer<QWidget>& window, bool ok) {
+    if (window == nullptr) {
+        return;
+    }
+    if (!ok) {
+        actions.MarkStatusFailed();
+    }
+    window->close();
+}
 
 }  // namespace kestrava

@@ -140,7 +140,7 @@ void Form2::RunAction() {
     const bool open = ui_->Command1->text() == kOpenCaption;
     const QString pattern = pattern_;
     FileActions& actions = actions_;
-    const QPointer<Form2> self(this);
+    const QPointer<QWidget> self(this);
 
     bool ok = true;
     if (open) {
@@ -162,13 +162,7 @@ void Form2::RunAction() {
             ok = actions.Save(path, kind);
         }
     }
-    if (!self) {
-        return;
-    }
-    if (!ok) {
-        actions.MarkStatusFailed();
-    }
-    close();
+    EndAction(actions, self, ok);
 }
 
 }  // namespace kestrava

@@ -33,15 +33,8 @@ Form3::~Form3() = default;
 
 void Form3::Overwrite() {
     FileActions& actions = actions_;
-    const QPointer<Form3> self(this);
-    const bool ok = actions.Save(TargetPath, TargetKind);
-    if (!self) {
-        return;
-    }
-    if (!ok) {
-        actions.MarkStatusFailed();
-    }
-    close();
+    const QPointer<QWidget> self(this);
+    EndAction(actions, self, actions.Save(TargetPath, TargetKind));
 }
 
 }  // namespace kestrava
