@@ -43,21 +43,6 @@ TEST(Cp932LineReader, AcceptsEveryLineEnd) {
     }
 }
 
-TEST(Cp932LineReader, LineEndsAcrossReadChunks) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("long.txt");
-    // A CR LF split by the reader's 64 KiB chunks must stay one line end.
-    for (int size : {65535, 65536, 65537}) {
-        QByteArray bytes(size - 1, 'x');
-        bytes += "\r\nnext\r\n";
-        test::WriteBytes(path, bytes);
-        const QStringList lines = ReadAll(path);
-        ASSERT_EQ(lines.size(), 2) << size;
-        EXPECT_EQ(lines[0].size(), size - 1);
-        EXPECT_EQ(lines[1], "next");
-    }
-}
-
 TEST(Cp932LineReader, MissingFilesAndDirectoriesDoNotOpen) {
     QTemporaryDir dir;
     EXPECT_FALSE(Cp932LineReader(dir.filePath("none.txt")).IsOpen());
