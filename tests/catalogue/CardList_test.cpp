@@ -93,29 +93,14 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
 }
 
 TEST_F(CardListTest, NumberColumns) {
-    const struct {
-        const char* text;
-        std::optional<qint16> value;
-    } cases[] = {
-        {"0", 0},
-        {"-32768", -32768},
-        {"32767", 32767},
-        {" 7 ", 7},
-        {"\t+3\t", 3},
-        {"-0", 0},
-        {"32768", std::nullopt},
-        {"-32769", std::nullopt},
-        {"", std::nullopt},
-        {" ", std::nullopt},
-        {"1 2", std::nullopt},
-        {"0x10", std::nullopt},
-        {"1e3", std::nullopt},
-        {"--1", std::nullopt},
-        {"１", std::nullopt},
-        {"99999999999999999999", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ParseCardNumber(QString::fromUtf8(c.text)), c.value) << c.text;
+    const std::pair<const char*, int> numbers[] = {{"0", 0},   {"-32768", -32768}, {"32767", 32767},
+                                                   {" 7 ", 7}, {"\t+3\t", 3},      {"-0", 0}};
+    for (const auto& [text, value] : numbers) {
+        EXPECT_EQ(ParseCardNumber(QString::fromUtf8(text)), qint16(value)) << text;
+    }
+    for (const char* text :
+         {"32768", "-32769", "", " ", "1 2", "0x10", "1e3", "--1", "１", "99999999999999999999"}) {
+        EXPECT_EQ(ParseCardNumber(QString::fromUtf8(text)), std::nullopt) << text;
     }
 }
 
@@ -184,6 +169,11 @@ TEST_F(CardListTest, LookupFindsTheFirstOfTwoEqualCodes) {
     EXPECT_EQ(catalogue_.FindCardByCode(QString("e-1")), nullptr);
     EXPECT_EQ(CodeOfLine(QString("E-1 first name")), QString("E-1"));
     EXPECT_EQ(CodeOfLine(QString("E-1")), QString("E-1"));
+    // A reload with as many cards finds the new codes, in the new list order.
+    Load(test::CardListBytes({CardLine("M-9", "z"), CardLine("D-2", "y")}));
+    EXPECT_EQ(catalogue_.FindCardByCode(QString("E-1")), nullptr);
+    EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("D-2")), 1);
+    EXPECT_EQ(catalogue_.ListOrder(), std::vector<int>({1, 0}));
 }
 
 }  // namespace
