@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/Fonts.h"
@@ -75,7 +74,9 @@ int main(int argc, char** argv) {
     SelectCard(form, "C-033");  // a card with two formations
     bool ok = Save(&form, out.filePath("main-window.png"));
 
-    QTemporaryDir dir;
+    // A fixed folder, so the pictures come out the same on every run.
+    QDir dir(QDir::temp().filePath(QStringLiteral("kestrava-screens")));
+    dir.mkpath(QStringLiteral("."));
     const QString existing = QDir::toNativeSeparators(dir.filePath("deck.dek"));
     form.SaveDeckFile(existing);
     QDir::setCurrent(dir.path());
@@ -87,5 +88,6 @@ int main(int argc, char** argv) {
 
     form.findChild<QAction*>("About")->trigger();
     ok &= Save(form.Splash(), out.filePath("about.png"));
+    dir.removeRecursively();
     return ok ? 0 : 1;
 }
