@@ -16,7 +16,7 @@ deps:
 	@./scripts/install-deps.sh
 
 $(RELEASE_DIR)/build.ninja: | deps
-	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DKESTRAVA_TESTS=OFF
 
 build: deps $(RELEASE_DIR)/build.ninja
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
