@@ -63,8 +63,4 @@ bool PatternMatcher::Matches(QStringView code) const {
     return code == pattern_;
 }
 
-bool MatchesSelectionPattern(QStringView code, QStringView pattern) {
-    return PatternMatcher(pattern).Matches(code);
-}
-
 }  // namespace kestrava

@@ -32,13 +32,9 @@ constexpr bool IsFactionBox(int box) {
 // four groups.
 SelectionState MakeSelection(const FilterBoxes& checked);
 
-// Whether code matches pattern: "[letters]*" matches a code whose first character is one of
-// the letters; any other pattern (the one-blank and the empty form) matches only itself.
-// Exact and case-sensitive.
-bool MatchesSelectionPattern(QStringView code, QStringView pattern);
-
-// The same test with the pattern taken apart once, for a refresh that tests every card. The
-// pattern must outlive the matcher.
+// The faction test of a card code: "[letters]*" matches a code whose first character is one of
+// the letters; any other pattern (the one-blank and the empty form) matches only itself. Exact
+// and case-sensitive. The pattern is taken apart once, and must outlive the matcher.
 class PatternMatcher {
   public:
     explicit PatternMatcher(QStringView pattern);
