@@ -187,9 +187,6 @@ void Form1::Remove(RemoveCommand command) {
 void Form1::ShowDeck() {
     deckViews_->ShowDeck(deck_);
     ui_->Frame6->ShowTallies(tallies_);
-    if (ui_->Text2->text() != deck_.DeckName) {
-        ui_->Text2->setText(deck_.DeckName);
-    }
 }
 
 void Form1::OpenContextMenu(int source, const QPoint& globalPos) {
