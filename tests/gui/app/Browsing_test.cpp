@@ -6,10 +6,6 @@
 namespace kestrava::test {
 namespace {
 
-QString U(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
-
 class BrowsingTest : public Form1Test {
   protected:
     void SetUp() override {

@@ -23,6 +23,10 @@
 
 namespace kestrava::test {
 
+inline QString U(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
 // Two G cards (one a Rare castle), a C card with two formations, a lower-case code, an M card.
 inline QStringList FixtureCardLines() {
     return {CardLine("G-2", "緑の弓兵",
