@@ -5,12 +5,26 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 namespace kestrava {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr char16_t kUnmapped = 0;
+
+constexpr std::pair<unsigned char, char16_t> kSingleByteExtras[] = {
+    {0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+
+// The character Windows reads for a single byte that starts no pair, or U+FFFD.
+char16_t DecodeSingleByte(unsigned char b) {
+    for (const auto& [byte, unit] : kSingleByteExtras) {
+        if (byte == b) {
+            return unit;
+        }
+    }
+    return kReplacement;
+}
 
 bool IsLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
@@ -84,6 +98,21 @@ std::unique_ptr<Tables> BuildTables() {
     }
     invert(0xED);
     invert(0xEE);
+    // Input methods outside Windows type these where Windows has their full-width twins; its
+    // converter writes them under the twins' codes, which read back as the twins.
+    const std::pair<char16_t, quint16> twins[] = {{0x301C, 0x8160}, {0x2212, 0x817C},
+                                                  {0x2016, 0x8161}, {0x00A2, 0x8191},
+                                                  {0x00A3, 0x8192}, {0x00AC, 0x81CA}};
+    for (const auto& [unit, code] : twins) {
+        if (tables->encode[unit] == 0) {
+            tables->encode[unit] = code;
+        }
+    }
+    // Single bytes outside the lead, trail and katakana ranges that Windows reads as characters
+    // of their own and writes back as the same byte.
+    for (const auto& [byte, unit] : kSingleByteExtras) {
+        tables->encode[unit] = byte;
+    }
     tables->valid = true;
     return tables;
 }
@@ -125,8 +154,10 @@ QString DecodeCp932(QByteArrayView bytes) {
             const char16_t unit = tables.decode[b << 8 | src[i + 1]];
             dst[n++] = unit != kUnmapped ? unit : kReplacement;
             ++i;
-        } else {
+        } else if (IsLeadByte(b)) {
             dst[n++] = kReplacement;
+        } else {
+            dst[n++] = DecodeSingleByte(b);
         }
     }
     out.truncate(n);

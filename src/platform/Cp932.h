@@ -2,8 +2,10 @@
 // this program reads or writes.
 //
 // Rules: characters without a code page 932 form are written as "?" and count as one byte;
-// bytes that are not valid code page 932 read as U+FFFD, one per byte (a broken lead byte
-// never swallows the ASCII byte after it). The mapping is Microsoft's ("～" is 81 60).
+// a lead byte without its trail byte reads as U+FFFD, one per byte (it never swallows the
+// ASCII byte after it). The mapping is Microsoft's both ways: "～" is 81 60, and so is the
+// wave dash U+301C typed elsewhere (it reads back as "～"); the single bytes 80, A0, FD, FE
+// and FF read as U+0080, U+F8F0 to U+F8F3 and are written back as themselves.
 #pragma once
 
 #include <QByteArray>

@@ -67,8 +67,6 @@ TEST(Cp932, InvalidBytesReadAsReplacementCharacters) {
         QByteArray bytes;
         QString text;
     } cases[] = {
-        {Bytes({0x41, 0x80, 0x42}), "A" + fffd + "B"},
-        {Bytes({0xA0, 0xFD, 0xFE, 0xFF}), fffd + fffd + fffd + fffd},
         {Bytes({0x81, 0x2C, 0x41}), fffd + ",A"},  // a broken lead keeps the comma after it
         {Bytes({0x41, 0x81}), "A" + fffd},         // lead byte cut off at the end
         {Bytes({0x85, 0x40}), fffd},               // valid shape, no character
@@ -76,6 +74,43 @@ TEST(Cp932, InvalidBytesReadAsReplacementCharacters) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DecodeCp932(c.bytes), c.text) << c.bytes.toHex().toStdString();
+    }
+}
+
+// Written as Windows writes them, read back as the full-width twins Windows reads.
+TEST(Cp932, CharactersTypedOutsideWindowsTakeTheirTwinsCodes) {
+    const struct {
+        char16_t typed;
+        QByteArray bytes;
+        char16_t read;
+    } cases[] = {
+        {u'\u301C', Bytes({0x81, 0x60}), u'\uFF5E'}, {u'\u2212', Bytes({0x81, 0x7C}), u'\uFF0D'},
+        {u'\u2016', Bytes({0x81, 0x61}), u'\u2225'}, {u'\u00A2', Bytes({0x81, 0x91}), u'\uFFE0'},
+        {u'\u00A3', Bytes({0x81, 0x92}), u'\uFFE1'}, {u'\u00AC', Bytes({0x81, 0xCA}), u'\uFFE2'},
+    };
+    for (const auto& c : cases) {
+        const QString typed(QChar(c.typed));
+        EXPECT_EQ(EncodeCp932(typed), c.bytes) << int(c.typed);
+        EXPECT_EQ(Cp932ByteLength(typed), 2) << int(c.typed);
+        EXPECT_EQ(DecodeCp932(c.bytes), QString(QChar(c.read))) << int(c.typed);
+    }
+}
+
+TEST(Cp932, SingleBytesWindowsReadsSurviveBothWays) {
+    const struct {
+        int byte;
+        char16_t unit;
+    } cases[] = {{0x80, u'\u0080'},
+                 {0xA0, u'\uF8F0'},
+                 {0xFD, u'\uF8F1'},
+                 {0xFE, u'\uF8F2'},
+                 {0xFF, u'\uF8F3'}};
+    for (const auto& c : cases) {
+        const QByteArray bytes = Bytes({0x41, c.byte, 0x42});
+        const QString text = QStringLiteral("A") + QChar(c.unit) + QStringLiteral("B");
+        EXPECT_EQ(DecodeCp932(bytes), text) << c.byte;
+        EXPECT_EQ(EncodeCp932(text), bytes) << c.byte;
+        EXPECT_EQ(Cp932ByteLength(text), 3) << c.byte;
     }
 }
 
