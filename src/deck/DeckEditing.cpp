@@ -86,6 +86,10 @@ DeckChange RemoveOneCopy(Deck& deck, DeckTallies& tallies, const CardCatalogue& 
         return {};
     }
     DeckLine& line = deck.Lines[index];
+    if (line.Count <= 0) {
+        // One fewer than none is no count: the line goes, as one that reaches 0 does.
+        return RemoveLine(deck, tallies, catalogue, index);
+    }
     const std::optional<qint16> total = CheckedSub16(deck.Total, 1);
     const std::optional<qint16> count = CheckedSub16(line.Count, 1);
     if (!total || !count || !TallyCard(tallies, catalogue, line.Text, -1)) {
@@ -96,7 +100,6 @@ DeckChange RemoveOneCopy(Deck& deck, DeckTallies& tallies, const CardCatalogue& 
     change.Changed = true;
     deck.Total = *total;
     line.Count = *count;
-    // Only exactly zero removes: a loaded line that held 0 goes on to -1 and stays.
     if (line.Count == 0) {
         deck.Lines.erase(deck.Lines.begin() + index);
         change.LineRemoved = true;
@@ -121,6 +124,15 @@ DeckChange RemoveLine(Deck& deck, DeckTallies& tallies, const CardCatalogue& cat
     change.Changed = true;
     change.LineRemoved = true;
     return change;
+}
+
+void RecountTallies(DeckTallies& tallies, const Deck& deck, const CardCatalogue& catalogue) {
+    ResetTallies(tallies);
+    for (const DeckLine& line : deck.Lines) {
+        if (!TallyCard(tallies, catalogue, line.Text, line.Count)) {
+            return;
+        }
+    }
 }
 
 bool AppendLoadedLine(Deck& deck, DeckTallies& tallies, const CardCatalogue& catalogue,

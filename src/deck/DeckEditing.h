@@ -28,13 +28,19 @@ struct DeckChange {
 DeckChange AddCopies(Deck& deck, DeckTallies& tallies, const CardCatalogue& catalogue,
                      const QString& line, qint16 requested);
 
-// "<": one copy fewer on line index; the line goes when its count reaches exactly 0. An index
-// outside the deck (-1 for no selection) does nothing.
+// "<": one copy fewer on line index; the line goes when its count reaches 0, and a line that
+// held 0 (a deck file may say so) goes at once. An index outside the deck (-1 for no
+// selection) does nothing.
 DeckChange RemoveOneCopy(Deck& deck, DeckTallies& tallies, const CardCatalogue& catalogue,
                          int index);
 
 // "<<": removes line index with all its copies. An index outside the deck does nothing.
 DeckChange RemoveLine(Deck& deck, DeckTallies& tallies, const CardCatalogue& catalogue, int index);
+
+// The tallies counted afresh from the deck's lines against catalogue, as after loading another
+// card list: the tallies a deck was built with belong to the cards of the list it was built
+// from. On a 16-bit overflow the tallies stop at the lines counted before it.
+void RecountTallies(DeckTallies& tallies, const Deck& deck, const CardCatalogue& catalogue);
 
 // Appends a line as the deck file reader does: no copy limit, tallied, added to the total.
 // False (nothing changed) on a 16-bit overflow.

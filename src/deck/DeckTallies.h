@@ -1,5 +1,5 @@
 // The fifteen running deck tallies by card type, faction and rarity, moved by the number of
-// copies each deck change concerns; never recounted from the deck.
+// copies each deck change concerns; recounted from the deck only when the card list changes.
 #pragma once
 
 #include <QStringView>

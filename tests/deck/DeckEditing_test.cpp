@@ -81,10 +81,12 @@ TEST(DeckCommands, KeepDeckTotalAndTalliesInStep) {
         {{{fort, 2}}, kAdd, stranger, 6, {{fort, 2}, {stranger, 6}}, "CA"},
         {{{fort, 2}, {scout, 2}}, kAdd, scout, 1, {{fort, 2}, {scout, 3}}, "C"},
         {{{scout, 3}}, kAdd, scout, 4, {{scout, 4}}, "C"},
+        {{{scout, 1}}, kAdd, scout, 4, {{scout, 4}}, "C"},
         {{{scout, 7}}, kAdd, scout, 4, {}, ""},
         {{{oldScout, 2}}, kAdd, scout, 4, {{oldScout, 2}, {scout, 4}}, "CA"},
         {{{fort, 1}, {scout, 1}}, kRemoveOne, {}, 1, {{fort, 1}}, "CR"},
-        {{{scout, 0}}, kRemoveOne, {}, 0, {{scout, -1}}, "C"},
+        {{{scout, 0}}, kRemoveOne, {}, 0, {}, "CR"},
+        {{{fort, 1}, {scout, -1}}, kRemoveOne, {}, 1, {{fort, 1}}, "CR"},
         {{{fort, 2}, {scout, -1}, {fort, 1}}, kRemoveLine, {}, 1, {{fort, 2}, {fort, 1}}, "CR"},
         {{{scout, 2}}, kRemoveOne, {}, -1, {}, ""},
         {{{scout, 2}}, kRemoveLine, {}, 1, {}, ""},
@@ -94,7 +96,6 @@ TEST(DeckCommands, KeepDeckTotalAndTalliesInStep) {
         {{{scout, 3}}, kAdd, scout, kMax, {}, ""},
         {{{scout, 1}, {stranger, kMin}, {stranger, -1}}, kRemoveOne, {}, 0, {}, ""},
         {{{stranger, kMin}, {scout, 1}}, kRemoveOne, {}, 0, {}, ""},
-        {{{oldScout, kMin + 1}, {scout, -1}, {stranger, 9}}, kRemoveOne, {}, 1, {}, ""},
         {{{stranger, kMin}}, kRemoveLine, {}, 0, {}, ""},
         {{{stranger, -2}, {stranger, kMax}, {stranger, 2}}, kRemoveLine, {}, 0, {}, ""},
         {{{stranger, kMax}}, kLoad, stranger, 1, {}, ""},
@@ -118,6 +119,17 @@ TEST(DeckCommands, KeepDeckTotalAndTalliesInStep) {
                       (c.LineRemoved ? "R" : ""),
                   flags);
     }
+}
+
+// Tallies a deck kept from another card list are counted afresh against the new one.
+TEST(RecountTallies, CountsTheLinesAgainstTheLoadedCards) {
+    const World world({});
+    const Deck deck{"n", {{u"G001 砦"_s, 3}, {u"C010 斥候"_s, 2}, {u"Z999 名無し"_s, 4}}, 9};
+    DeckTallies tallies;
+    tallies.CastleCount = -1300;
+    tallies.RareCount = 7;
+    RecountTallies(tallies, deck, world.Catalogue);
+    EXPECT_EQ(RowOf(tallies), Row({3, 0, 0, 2, 0, 0, 0, 2, 0, 0, 3, 0, 3, 0, 2}));
 }
 
 }  // namespace
