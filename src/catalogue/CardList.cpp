@@ -112,22 +112,33 @@ bool ParseCardLine(QStringView line, CardRecord& record, const FactionNameList& 
     return true;
 }
 
-CardListLoad LoadCardList(CardCatalogue& catalogue, const QString& path) {
-    Cp932LineReader reader(path);
-    if (!reader.IsOpen()) {
-        return CardListLoad::OpenFailed;
-    }
+CardListLoad LoadCardList(CardCatalogue& catalogue, QIODevice& device) {
+    // Read into a table of its own, taken over only when the whole file could be read.
+    std::vector<CardRecord> table(kCardTableSize);
+    Cp932LineReader reader(device);
     int n = 0;
     QString line;
     while (n < kCardTableSize && reader.ReadLine(line)) {
-        if (!ParseCardLine(line, catalogue.CardTable[n], catalogue.FactionNames)) {
+        if (!ParseCardLine(line, table[n], catalogue.FactionNames)) {
             break;
         }
         ++n;
     }
+    if (reader.Failed()) {
+        return CardListLoad::ReadFailed;
+    }
+    catalogue.CardTable.swap(table);
     catalogue.CardCount = qint16(n);
     catalogue.IndexCodes();
     return CardListLoad::Loaded;
+}
+
+CardListLoad LoadCardList(CardCatalogue& catalogue, const QString& path) {
+    QFile file(path);
+    if (!OpenRegularFileForReading(file)) {
+        return CardListLoad::OpenFailed;
+    }
+    return LoadCardList(catalogue, file);
 }
 
 }  // namespace kestrava

@@ -2,6 +2,7 @@
 // header, no quoting. The loader stops quietly at the first line it cannot use.
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringView>
 
@@ -11,12 +12,14 @@
 
 namespace kestrava {
 
-enum class CardListLoad { Loaded, OpenFailed };
+enum class CardListLoad { Loaded, OpenFailed, ReadFailed };
 
-// Reads path into catalogue.CardTable from index 0 and sets CardCount to the number of usable
-// lines before the first unusable one, the end of the file or the table limit. When the file
-// cannot be opened nothing changes. The table is never cleared: a line given up half way
-// leaves the fields it had stored in its record, above CardCount.
+// Replaces the loaded cards with the usable lines of device (open for reading) before the
+// first unusable one, the end of the file or the table limit. When a read fails nothing
+// changes: a part of a card list is not the card list.
+CardListLoad LoadCardList(CardCatalogue& catalogue, QIODevice& device);
+
+// The same for the regular file at path; nothing changes when it cannot be opened.
 CardListLoad LoadCardList(CardCatalogue& catalogue, const QString& path);
 
 // A number column: optional blanks, optional sign, decimal digits, optional blanks, within

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Cp932.h"
@@ -12,24 +13,44 @@ namespace {
 constexpr qint64 kChunk = 64 * 1024;
 }
 
-Cp932LineReader::Cp932LineReader(const QString& path) : file_(path) {
-    // Only regular files: a directory is no text, and a pipe or device would block or never end.
-    open_ = QFileInfo(path).isFile() && file_.open(QIODevice::ReadOnly);
+Cp932LineReader::Cp932LineReader(QIODevice& device) : device_(device) {}
+
+bool OpenRegularFileForReading(QFile& file) {
+    // Unbuffered: the reader asks for large chunks and keeps its own buffer.
+    return QFileInfo(file.fileName()).isFile() &&
+           file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 bool Cp932LineReader::Fill() {
-    if (atEnd_) {
+    if (state_ != State::Reading) {
         return false;
     }
     buffer_.remove(0, pos_);
     pos_ = 0;
     nextLf_ = -1;
-    const QByteArray chunk = file_.read(kChunk);
-    if (chunk.isEmpty()) {
-        atEnd_ = true;
+    const qsizetype kept = buffer_.size();
+    buffer_.resize(kept + kChunk);
+    const qint64 got = device_.read(buffer_.data() + kept, kChunk);
+    buffer_.resize(kept + std::max<qint64>(got, 0));
+    if (got < 0) {
+        // A failed read is no end of file: the lines after it were never seen.
+        state_ = State::ReadError;
         return false;
     }
-    buffer_.append(chunk);
+    if (got == 0) {
+        state_ = State::AtEnd;
+        return false;
+    }
+    return true;
+}
+
+bool Cp932LineReader::TooLong(qsizetype length) {
+    if (length <= kMaxLineBytes) {
+        return false;
+    }
+    state_ = State::LineTooLong;
+    buffer_.clear();
+    pos_ = 0;
     return true;
 }
 
@@ -46,7 +67,7 @@ qsizetype Cp932LineReader::FindLineEnd(qsizetype from) {
 }
 
 bool Cp932LineReader::NextLine(QByteArrayView& line) {
-    if (!open_) {
+    if (state_ == State::LineTooLong || state_ == State::ReadError) {
         return false;
     }
     qsizetype searchFrom = pos_;
@@ -55,14 +76,20 @@ bool Cp932LineReader::NextLine(QByteArrayView& line) {
         qsizetype end = FindLineEnd(searchFrom);
         if (end < buffer_.size()) {
             // A CR at the end of the buffer may be the first half of CR LF.
-            if (data[end] == '\r' && end + 1 == buffer_.size() && !atEnd_) {
+            if (data[end] == '\r' && end + 1 == buffer_.size() && state_ == State::Reading) {
                 const qsizetype offset = end - pos_;
                 if (Fill()) {
                     searchFrom = pos_ + offset;
                     continue;
                 }
+                if (Failed()) {
+                    return false;
+                }
                 end = pos_ + offset;
                 data = buffer_.constData();
+            }
+            if (TooLong(end - pos_)) {
+                return false;
             }
             line = QByteArrayView(buffer_.constData() + pos_, end - pos_);
             qsizetype next = end + 1;
@@ -73,8 +100,11 @@ bool Cp932LineReader::NextLine(QByteArrayView& line) {
             return true;
         }
         const qsizetype offset = end - pos_;
+        if (TooLong(offset)) {
+            return false;
+        }
         if (!Fill()) {
-            if (pos_ >= buffer_.size()) {
+            if (Failed() || pos_ >= buffer_.size()) {
                 return false;
             }
             line = QByteArrayView(buffer_.constData() + pos_, buffer_.size() - pos_);
@@ -119,19 +149,34 @@ QByteArray EncodeCp932Lines(const QStringList& lines) {
     return out;
 }
 
-bool WriteCp932Lines(const QString& path, const QStringList& lines) {
+bool WriteCp932Lines(QIODevice& device, const QStringList& lines) {
+    const QByteArray bytes = EncodeCp932Lines(lines);
+    return device.write(bytes) == bytes.size();
+}
+
+bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    // A pipe, a device or a folder at the path is never replaced by a regular file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return false;
+    }
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const QByteArray bytes = EncodeCp932Lines(lines);
     // A small file sits in the write buffer until commit(), which does not report a failure to
     // flush it: flush first, so a full disk never replaces the old file with a cut-off one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!write(file) || !file.flush()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+bool WriteCp932Lines(const QString& path, const QStringList& lines) {
+    return SaveFileAtomically(
+        path, [&lines](QIODevice& device) { return WriteCp932Lines(device, lines); });
 }
 
 }  // namespace kestrava

@@ -1,24 +1,38 @@
-// Code page 932 text files, line by line: CR LF, lone LF and lone CR end a line on reading;
-// CR LF ends every line on writing; a last line without its line end is still a line.
+// Code page 932 text, line by line, on any open device: CR LF, lone LF and lone CR end a line
+// on reading; CR LF ends every line on writing; a last line without its line end is still a
+// line. The path functions open regular files only and save atomically.
 #pragma once
 
 #include <QByteArray>
 #include <QFile>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace kestrava {
+
+// No line of a card list or a deck file is usable beyond this many bytes; a longer line ends
+// the reading without being held in memory.
+constexpr qsizetype kMaxLineBytes = 256 * 1024;
 
 class Cp932LineReader {
   public:
-    // Opens path for reading; IsOpen() tells whether that worked (a directory never opens).
-    explicit Cp932LineReader(const QString& path);
+    enum class State { Reading, AtEnd, LineTooLong, ReadError };
 
-    bool IsOpen() const { return open_; }
-    // The next line without its line end; false at the end of the file or on a read error.
+    // Reads from device, which must be open for reading and outlive the reader.
+    explicit Cp932LineReader(QIODevice& device);
+
+    // The next line without its line end; false at the end of the file, at a line longer than
+    // kMaxLineBytes and on a read error (State() tells which).
     bool ReadLine(QString& line);
     // The same line as raw bytes, for callers that decode on their own.
     bool ReadRawLine(QByteArray& line);
+
+    State ReadState() const { return state_; }
+    // A read failed: what was read is not the whole file.
+    bool Failed() const { return state_ == State::ReadError; }
 
   private:
     // The next line as a view into the buffer, valid until the next call.
@@ -26,20 +40,32 @@ class Cp932LineReader {
     bool Fill();
     // Index of the first CR or LF at or after from, or the buffer's size.
     qsizetype FindLineEnd(qsizetype from);
+    bool TooLong(qsizetype length);
 
-    QFile file_;
+    QIODevice& device_;
     QByteArray buffer_;
     qsizetype pos_ = 0;
     qsizetype nextLf_ = -1;  // the first LF at or after pos_, or the size; -1 unknown
-    bool open_ = false;
-    bool atEnd_ = false;
+    State state_ = State::Reading;
 };
+
+// Opens file (named already) for reading when it is a regular file: a directory is no text,
+// and a pipe or device would block or never end.
+bool OpenRegularFileForReading(QFile& file);
 
 // The lines encoded, each followed by CR LF.
 QByteArray EncodeCp932Lines(const QStringList& lines);
 
-// Writes the lines atomically: on any failure an existing file at path stays as it was and
-// no partial file is left behind. Returns whether the file was written.
+// Writes the lines encoded to device, which must be open for writing. False when a write fails.
+bool WriteCp932Lines(QIODevice& device, const QStringList& lines);
+
+// Saves a file through write, which gets the file open for writing: on any failure an existing
+// file at path stays as it was and no partial file is left behind. Only a regular file (after
+// following links) is ever replaced. When the folder takes no new file, a file the user may
+// write is written in place. Returns whether the whole file was written.
+bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// Writes the lines as one file, as SaveFileAtomically does.
 bool WriteCp932Lines(const QString& path, const QStringList& lines);
 
 }  // namespace kestrava

@@ -5,6 +5,7 @@
 
 #include "catalogue/CardList.h"
 #include "catalogue/StringTable.h"
+#include "support/FailingDevice.h"
 #include "support/TestFiles.h"
 
 namespace kestrava {
@@ -129,20 +130,12 @@ TEST_F(CardListTest, FactionOfACodeIsCaseSensitive) {
 TEST_F(CardListTest, TableLimitAndReloads) {
     EXPECT_EQ(Load(Lines(1030)), 1025);
     EXPECT_EQ(catalogue_.CardTable[1024].Code, "G-1024");
-    // A shorter list leaves the longer one's records above the count, outside the catalogue.
+    // A shorter list replaces the longer one whole.
     EXPECT_EQ(Load(Lines(3, "M")), 3);
-    EXPECT_EQ(catalogue_.CardTable[3].Code, "G-0003");
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("G-0003")), -1);
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("M-0002")), 2);
     EXPECT_EQ(Load(""), 0);
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("M-0000")), -1);
-}
-
-TEST_F(CardListTest, AbandonedLineLeavesItsFieldsAboveTheCount) {
-    Load(test::CardListBytes({CardLine("C-1", "a"), CardLine("C-2", "b", {{20, "x"}})}));
-    EXPECT_EQ(catalogue_.CardCount, 1);
-    EXPECT_EQ(catalogue_.CardTable[1].Code, "C-2");
-    EXPECT_EQ(catalogue_.CardTable[1].Name, "b");
 }
 
 TEST_F(CardListTest, OpenFailureChangesNothing) {
@@ -151,6 +144,21 @@ TEST_F(CardListTest, OpenFailureChangesNothing) {
     EXPECT_EQ(LoadCardList(catalogue_, dir_.path()), CardListLoad::OpenFailed);
     EXPECT_EQ(catalogue_.CardCount, 5);
     EXPECT_EQ(catalogue_.CardTable[4].Code, "G-0004");
+}
+
+// Part of a card list is not the card list: a read that fails keeps the cards loaded before.
+TEST_F(CardListTest, ReadErrorChangesNothing) {
+    Load(Lines(5));
+    const QByteArray other = Lines(300, "M");
+    for (qint64 failAfter : {qint64(0), qint64(100), other.size() - 1}) {
+        test::FailingDevice device(other, failAfter);
+        EXPECT_EQ(LoadCardList(catalogue_, device), CardListLoad::ReadFailed) << failAfter;
+        EXPECT_EQ(catalogue_.CardCount, 5) << failAfter;
+        EXPECT_EQ(catalogue_.CardListLine(4), "G-0004 名") << failAfter;
+    }
+    // A file that opens but cannot be read, as the kernel's files of other processes' memory.
+    EXPECT_EQ(LoadCardList(catalogue_, QStringLiteral("/proc/self/mem")), CardListLoad::ReadFailed);
+    EXPECT_EQ(catalogue_.CardCount, 5);
 }
 
 TEST_F(CardListTest, CommaBeyondPosition32767MakesTheLineUnusable) {

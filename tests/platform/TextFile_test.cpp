@@ -1,28 +1,45 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/TextFile.h"
+#include "support/FailingDevice.h"
 #include "support/TestFiles.h"
 
 namespace kestrava {
 namespace {
 
-QStringList ReadAll(const QString& path) {
-    Cp932LineReader reader(path);
-    EXPECT_TRUE(reader.IsOpen());
+using State = Cp932LineReader::State;
+
+struct ReadResult {
     QStringList lines;
+    State state;
+};
+
+ReadResult ReadAll(QIODevice& device) {
+    Cp932LineReader reader(device);
+    ReadResult result;
     QString line;
     while (reader.ReadLine(line)) {
-        lines << line;
+        result.lines << line;
     }
-    return lines;
+    result.state = reader.ReadState();
+    return result;
+}
+
+ReadResult ReadAll(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadAll(buffer);
 }
 
 TEST(Cp932LineReader, AcceptsEveryLineEnd) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("lines.txt");
     const struct {
         QByteArray bytes;
         QStringList lines;
@@ -38,18 +55,67 @@ TEST(Cp932LineReader, AcceptsEveryLineEnd) {
         {"\x82\xa0\r\n\xb1", {QString::fromUtf16(u"あ"), QString::fromUtf16(u"ｱ")}},
     };
     for (const auto& c : cases) {
-        test::WriteBytes(path, c.bytes);
-        EXPECT_EQ(ReadAll(path), c.lines) << c.bytes.toStdString();
+        const ReadResult result = ReadAll(c.bytes);
+        EXPECT_EQ(result.lines, c.lines) << c.bytes.toStdString();
+        EXPECT_EQ(result.state, State::AtEnd) << c.bytes.toStdString();
     }
 }
 
-TEST(Cp932LineReader, MissingFilesAndDirectoriesDoNotOpen) {
+// A line over the limit ends the reading however it ends, and whatever follows it.
+TEST(Cp932LineReader, LineOverTheLimitEndsTheReading) {
+    const QByteArray limit(kMaxLineBytes, 'x');
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        QStringList lines;
+        State state;
+    } cases[] = {
+        {"at the limit", "a\r\n" + limit + "\r\nb", {"a", limit, "b"}, State::AtEnd},
+        {"at the limit, last", "a\r\n" + limit, {"a", limit}, State::AtEnd},
+        {"one over, CR LF", "a\r\n" + limit + "x\r\nb", {"a"}, State::LineTooLong},
+        {"one over, CR", "a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
+        {"one over, last", "a\n" + limit + "x", {"a"}, State::LineTooLong},
+        {"far over", "a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb", {"a"}, State::LineTooLong},
+    };
+    for (const auto& c : cases) {
+        const ReadResult result = ReadAll(c.bytes);
+        EXPECT_EQ(result.lines, c.lines) << c.what;
+        EXPECT_EQ(result.state, c.state) << c.what;
+    }
+}
+
+// A failing read is never taken for the end of the file, wherever it falls.
+TEST(Cp932LineReader, ReadErrorIsNoEndOfFile) {
+    const QByteArray bytes = QByteArray("first\r\nsecond\r\n").repeated(20000);
+    for (qint64 failAfter : {qint64(0), qint64(3), qint64(7), qint64(65536), bytes.size() - 1}) {
+        test::FailingDevice device(bytes, failAfter);
+        const ReadResult result = ReadAll(device);
+        EXPECT_EQ(result.state, State::ReadError) << failAfter;
+        // Only whole lines before the failure, never the cut-off one.
+        EXPECT_LE(result.lines.size() * 7, failAfter) << failAfter;
+    }
+    test::FailingDevice whole(bytes);
+    EXPECT_EQ(ReadAll(whole).lines.size(), 40000);
+}
+
+TEST(OpenRegularFileForReading, OpensRegularFilesOnly) {
     QTemporaryDir dir;
-    EXPECT_FALSE(Cp932LineReader(dir.filePath("none.txt")).IsOpen());
-    EXPECT_FALSE(Cp932LineReader(dir.path()).IsOpen());
-    QString line;
-    Cp932LineReader reader(dir.path());
-    EXPECT_FALSE(reader.ReadLine(line));
+    const QString path = dir.filePath("a.txt");
+    test::WriteBytes(path, "a");
+    const QString pipe = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const struct {
+        QString path;
+        bool opens;
+    } cases[] = {{path, true},
+                 {dir.filePath("none"), false},
+                 {dir.path(), false},
+                 {pipe, false},
+                 {"/dev/zero", false}};
+    for (const auto& c : cases) {
+        QFile file(c.path);
+        EXPECT_EQ(OpenRegularFileForReading(file), c.opens) << c.path.toStdString();
+    }
 }
 
 TEST(WriteCp932Lines, WritesCrLfAfterEveryLine) {
@@ -64,6 +130,45 @@ TEST(WriteCp932Lines, FailureLeavesNothingBehind) {
     EXPECT_FALSE(WriteCp932Lines(dir.filePath("missing/out.txt"), {"x"}));
     EXPECT_FALSE(WriteCp932Lines(dir.path(), {"x"}));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+}
+
+// A pipe or a device at the path is left as it is, also behind a link.
+TEST(WriteCp932Lines, NeverReplacesWhatIsNoRegularFile) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString linkToPipe = dir.filePath("link");
+    ASSERT_TRUE(QFile::link(pipe, linkToPipe));
+    for (const QString& path : {pipe, linkToPipe}) {
+        EXPECT_FALSE(WriteCp932Lines(path, {"x"})) << path.toStdString();
+    }
+    struct stat info {};
+    ASSERT_EQ(lstat(pipe.toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(lstat(linkToPipe.toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_FALSE(WriteCp932Lines("/dev/null", {"x"}));
+}
+
+// No file can be made beside it, but the file itself may be written: it is, in place.
+// (As a user: root writes into any folder.)
+TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSaved) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("deck.dek");
+    const auto saveInLockedFolder = [&] {
+        test::GiveUpRootRights(dir.path());
+        QFile old(path);
+        if (!old.open(QIODevice::WriteOnly) || old.write("old") != 3) {
+            return 2;
+        }
+        old.close();
+        if (chmod(dir.path().toLocal8Bit().constData(), 0500) != 0 ||
+            QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
+            return 3;  // the folder must really refuse new files
+        }
+        return WriteCp932Lines(path, {"new"}) && test::ReadBytes(path) == "new\r\n" ? 0 : 1;
+    };
+    EXPECT_EXIT(_exit(saveInLockedFolder()), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

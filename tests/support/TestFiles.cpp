@@ -6,6 +6,9 @@
 
 #include <set>
 
+#include <grp.h>
+#include <unistd.h>
+
 #include "platform/TextFile.h"
 
 namespace kestrava::test {
@@ -22,6 +25,18 @@ QByteArray ReadBytes(const QString& path) {
         return {};
     }
     return file.readAll();
+}
+
+void GiveUpRootRights(const QString& folder) {
+    if (geteuid() != 0) {
+        return;
+    }
+    constexpr uid_t kNobody = 65534;
+    const QByteArray name = folder.toLocal8Bit();
+    if (chown(name.constData(), kNobody, kNobody) != 0 || setgroups(0, nullptr) != 0 ||
+        setresgid(kNobody, kNobody, kNobody) != 0 || setresuid(kNobody, kNobody, kNobody) != 0) {
+        _exit(99);
+    }
 }
 
 QString CardLine(const QString& code, const QString& name,

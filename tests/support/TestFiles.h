@@ -13,6 +13,11 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 // The whole content of path; an empty array when it cannot be read.
 QByteArray ReadBytes(const QString& path);
 
+// For a child process (a death test's): hands folder to the user "nobody" and takes that
+// user's rights, so that file permissions apply as they do for a user (the suite may run as
+// root). Does nothing for any other user, whose rights are a user's already.
+void GiveUpRootRights(const QString& folder);
+
 // A card list line of 31 comma-terminated columns. Columns not given are "0" for number
 // columns and empty for text columns; overrides maps a 1-based column number to its text.
 QString CardLine(const QString& code, const QString& name,
