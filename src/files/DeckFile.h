@@ -3,6 +3,7 @@
 // every line. Only the name and the deck lines are read back.
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -17,16 +18,26 @@ namespace kestrava {
 QStringList DeckFileLines(const Deck& deck, const DeckTallies& tallies,
                           const FactionNameList& factionNames);
 
+// Writes the deck file to device, open for writing; false when a write fails.
+bool SaveDeckFile(QIODevice& device, const Deck& deck, const DeckTallies& tallies,
+                  const FactionNameList& factionNames);
+
 // Writes the deck file atomically; false, leaving any existing file as it was, on failure.
 bool SaveDeckFile(const QString& path, const Deck& deck, const DeckTallies& tallies,
                   const FactionNameList& factionNames);
 
-// Replaces deck and tallies with the content of the file. False, changing nothing, when the
-// file cannot be opened (missing, a directory, unreadable). Otherwise the first line is the
-// name (an empty file keeps the old name), lines starting with "-" are skipped, and the first
-// line that is not a deck entry ends the reading, keeping the entries read before it; so does
-// an entry that would take the total past the 16-bit range. Cards not in the catalogue are
-// kept and counted in the total but not tallied.
+// Replaces deck and tallies with the content of device (open for reading). The first line is
+// the name (an empty file keeps the old name), lines starting with "-" are skipped, and the
+// first line that is not a deck entry ends the reading, keeping the entries read before it; so
+// does an empty entry text (the total line's) and an entry that would take the total past the
+// 16-bit range. An entry text that a card of the catalogue was cut short to (its name empty,
+// led or ended by a blank, or holding two) becomes that card's whole list line, so every saved
+// deck reads back; other cards not in the catalogue are kept and counted in the total but not
+// tallied. False, changing nothing, when a read fails.
+bool LoadDeckFile(QIODevice& device, const CardCatalogue& catalogue, Deck& deck,
+                  DeckTallies& tallies);
+
+// The same for the regular file at path; false, changing nothing, when it cannot be opened.
 bool LoadDeckFile(const QString& path, const CardCatalogue& catalogue, Deck& deck,
                   DeckTallies& tallies);
 

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "deck/DeckEditing.h"
 #include "files/DeckFile.h"
 #include "platform/TextFile.h"
@@ -5,8 +7,37 @@
 namespace kestrava {
 namespace {
 
+// The card list line an entry text stands for. The text ends at the first two blanks, so a
+// card whose name is empty, starts or ends with a blank or holds two blanks was cut short when
+// it was written: the first card with the entry's code whose line begins with the text is
+// the one. A text that is some card's whole line stays itself; nullopt when no card fits.
+std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, const QString& text) {
+    const QStringView code = CodeOfLine(text);
+    const int first = catalogue.FindCardIndexByCode(code);
+    if (first < 0) {
+        return std::nullopt;
+    }
+    int cutShort = -1;
+    for (int i = first; i < catalogue.CardCount; ++i) {
+        if (catalogue.CardTable[i].Code != code) {
+            continue;
+        }
+        const QString line = catalogue.CardListLine(i);
+        if (line == text) {
+            return line;
+        }
+        if (cutShort < 0 && line.startsWith(text)) {
+            cutShort = i;
+        }
+    }
+    if (cutShort < 0) {
+        return std::nullopt;
+    }
+    return catalogue.CardListLine(cutShort);
+}
+
 // Parses one line after the name; false when the line ends the reading.
-bool ParseDeckEntry(const QString& line, DeckLine& entry) {
+bool ParseDeckEntry(const QString& line, const CardCatalogue& catalogue, DeckLine& entry) {
     const qsizetype gap = line.indexOf(QStringLiteral("  "));
     if (gap < 0) {
         return false;
@@ -15,8 +46,14 @@ bool ParseDeckEntry(const QString& line, DeckLine& entry) {
     if (last < u'0' || last > u'9') {
         return false;
     }
+    // An empty text ends the reading: that is how the total line ends it.
+    if (gap == 0) {
+        return false;
+    }
     entry.Text = line.left(gap);
-    if (!entry.Text.contains(u' ')) {
+    if (std::optional<QString> card = ResolveEntryText(catalogue, entry.Text)) {
+        entry.Text = std::move(*card);
+    } else if (!entry.Text.contains(u' ')) {
         return false;
     }
     entry.Count = static_cast<qint16>(last.unicode() - u'0');
@@ -25,32 +62,42 @@ bool ParseDeckEntry(const QString& line, DeckLine& entry) {
 
 }  // namespace
 
-bool LoadDeckFile(const QString& path, const CardCatalogue& catalogue, Deck& deck,
+bool LoadDeckFile(QIODevice& device, const CardCatalogue& catalogue, Deck& deck,
                   DeckTallies& tallies) {
-    Cp932LineReader reader(path);
-    if (!reader.IsOpen()) {
-        return false;
-    }
-    ResetTallies(tallies);
-    deck.Lines.clear();
-    deck.Total = 0;
+    // Read into values of their own, taken over only when the whole file could be read.
+    Deck loaded;
+    loaded.DeckName = deck.DeckName;
+    DeckTallies loadedTallies;
+    ResetTallies(loadedTallies);
 
+    Cp932LineReader reader(device);
     QString line;
     if (reader.ReadLine(line)) {
-        deck.DeckName = line;
+        loaded.DeckName = line;
         while (reader.ReadLine(line)) {
             if (line.startsWith(u'-')) {
                 continue;
             }
             DeckLine entry;
             // A line that does not parse, or would overflow a count, ends the reading.
-            if (!ParseDeckEntry(line, entry) ||
-                !AppendLoadedLine(deck, tallies, catalogue, entry.Text, entry.Count)) {
+            if (!ParseDeckEntry(line, catalogue, entry) ||
+                !AppendLoadedLine(loaded, loadedTallies, catalogue, entry.Text, entry.Count)) {
                 break;
             }
         }
     }
+    if (reader.Failed()) {
+        return false;
+    }
+    deck = std::move(loaded);
+    tallies = loadedTallies;
     return true;
+}
+
+bool LoadDeckFile(const QString& path, const CardCatalogue& catalogue, Deck& deck,
+                  DeckTallies& tallies) {
+    QFile file(path);
+    return OpenRegularFileForReading(file) && LoadDeckFile(file, catalogue, deck, tallies);
 }
 
 }  // namespace kestrava

@@ -46,6 +46,11 @@ QStringList DeckFileLines(const Deck& deck, const DeckTallies& tallies,
     return lines;
 }
 
+bool SaveDeckFile(QIODevice& device, const Deck& deck, const DeckTallies& tallies,
+                  const FactionNameList& factionNames) {
+    return WriteCp932Lines(device, DeckFileLines(deck, tallies, factionNames));
+}
+
 bool SaveDeckFile(const QString& path, const Deck& deck, const DeckTallies& tallies,
                   const FactionNameList& factionNames) {
     return WriteCp932Lines(path, DeckFileLines(deck, tallies, factionNames));

@@ -69,6 +69,11 @@ QStringList DeckHtmlLines(const Deck& deck, const DeckTallies& tallies,
     return lines;
 }
 
+bool SaveDeckHtml(QIODevice& device, const Deck& deck, const DeckTallies& tallies,
+                  const FactionNameList& factionNames) {
+    return WriteCp932Lines(device, DeckHtmlLines(deck, tallies, factionNames));
+}
+
 bool SaveDeckHtml(const QString& path, const Deck& deck, const DeckTallies& tallies,
                   const FactionNameList& factionNames) {
     return WriteCp932Lines(path, DeckHtmlLines(deck, tallies, factionNames));

@@ -4,6 +4,7 @@
 // are written as entities so that card texts cannot break the markup.
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,10 @@ namespace kestrava {
 // The lines of the page, without line ends.
 QStringList DeckHtmlLines(const Deck& deck, const DeckTallies& tallies,
                           const FactionNameList& factionNames);
+
+// Writes the page to device, open for writing; false when a write fails.
+bool SaveDeckHtml(QIODevice& device, const Deck& deck, const DeckTallies& tallies,
+                  const FactionNameList& factionNames);
 
 // Writes the page atomically; false, leaving any existing file as it was, on failure.
 bool SaveDeckHtml(const QString& path, const Deck& deck, const DeckTallies& tallies,

@@ -2,12 +2,17 @@
 // longer old file) and the deck files read back, the lines that end the reading, the columns.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <random>
 
 #include "files/ClipboardText.h"
 #include "files/DeckFile.h"
 #include "files/DeckHtml.h"
 #include "platform/Cp932.h"
+#include "support/FailingDevice.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
@@ -68,8 +73,8 @@ TEST(GoldenFiles, WrittenByteForByteAndReadBack) {
         const QString path = dir.filePath(golden.File);
         test::WriteBytes(path, QByteArray(5000, 'x'));  // must be replaced as a whole
         const bool html = path.endsWith(".htm");
-        ASSERT_TRUE((html ? SaveDeckHtml : SaveDeckFile)(path, golden.Value, golden.Tallies,
-                                                         DefaultFactionNames()));
+        ASSERT_TRUE(html ? SaveDeckHtml(path, golden.Value, golden.Tallies, DefaultFactionNames())
+                         : SaveDeckFile(path, golden.Value, golden.Tallies, DefaultFactionNames()));
         const QByteArray expected = test::ReadBytes(QString(KESTRAVA_TEST_DATA "/") + golden.File);
         // Compared as text so that a difference shows where it is.
         EXPECT_EQ(test::ReadBytes(path).toStdString(), expected.toStdString()) << golden.File;
@@ -111,6 +116,103 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
         ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), deck, tallies)) << c.What;
         EXPECT_EQ(Shown(deck), Shown(DeckOf(c.Name, c.Kept))) << c.What;
         EXPECT_EQ(tallies.CastleCount + tallies.TroopCount, 0) << "old tallies left over";
+    }
+}
+
+// Cards whose list lines the reader's two-blank rule cuts short, beside ordinary ones. The last
+// two share their code with a card whose whole line they begin with: they read back as it.
+CardCatalogue OddNames(bool withShadowedCards = true) {
+    CardCatalogue catalogue;
+    QStringList cards = {"G001|",  "G002| lead", "G003|trail ", "G004|two  blanks",
+                         "G005|a", "G006|plain", "G005|a  b",   "G006|plain  too"};
+    if (!withShadowedCards) {
+        cards = cards.mid(0, 6);
+    }
+    for (const QString& card : cards) {
+        CardRecord& record = catalogue.CardTable[catalogue.CardCount++];
+        record.Code = card.section('|', 0, 0);
+        record.Name = card.section('|', 1);
+    }
+    catalogue.IndexCodes();
+    return catalogue;
+}
+
+Deck LoadedFromBytes(QByteArray bytes, const CardCatalogue& catalogue) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Deck deck = DeckOf("前", {"C001 前|4"});
+    DeckTallies tallies;
+    EXPECT_TRUE(LoadDeckFile(buffer, catalogue, deck, tallies));
+    return deck;
+}
+
+TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
+    const CardCatalogue catalogue = OddNames();
+    const struct {
+        const char* What;
+        QString Entry;  // the entry line's text before "× 1"
+        QStringList Kept;
+    } cases[] = {
+        {"empty name", "G001   ", {"G001 |1", "M900 end|1"}},
+        {"name led by a blank", "G002  lead  ", {"G002  lead|1", "M900 end|1"}},
+        {"name ended by a blank", "G003 trail  ", {"G003 trail |1", "M900 end|1"}},
+        {"two blanks in the name", "G004 two  blanks  ", {"G004 two  blanks|1", "M900 end|1"}},
+        {"a whole line stays itself", "G005 a  ", {"G005 a|1", "M900 end|1"}},
+        {"the first card of the code", "G006  ", {"G006 plain|1", "M900 end|1"}},
+        {"text of no card without a blank", "Z009  ", {}},
+        {"text of no card with a blank", "G005 b  ", {"G005 b|1", "M900 end|1"}},
+        {"empty text", "    ", {}},
+    };
+    for (const auto& c : cases) {
+        const QString file = "n\r\n" + c.Entry + "× 1\r\nM900 end  × 1\r\n";
+        EXPECT_EQ(Shown(LoadedFromBytes(EncodeCp932(file), catalogue)), Shown(DeckOf("n", c.Kept)))
+            << c.What;
+    }
+}
+
+// Random decks of the odd cards and of long Japanese ones, saved and read back whole.
+TEST(LoadDeckFile, EverySavedDeckReadsBack) {
+    CardCatalogue catalogue = OddNames(false);
+    const QStringList names = {"",         " ",      "  x",   "x  ",  "a b  c",
+                               "霧の  森", "　全角", "ｶﾀｶﾅ ", "末尾 "};
+    std::mt19937 random(1234);
+    for (int i = 0; i < 60; ++i) {
+        CardRecord& record = catalogue.CardTable[catalogue.CardCount++];
+        record.Code = QString("E%1").arg(100 + i);
+        // 64 to 75 bytes in all: around the width where the padding turns to two blanks.
+        record.Name = names[random() % names.size()] +
+                      QString("霧").repeated(29 + int(random() % 6)) +
+                      QString("a").repeated(int(random() % 2));
+    }
+    catalogue.IndexCodes();
+    for (int round = 0; round < 50; ++round) {
+        Deck deck{QString("デッキ %1").arg(round), {}, 0};
+        for (int line = 0; line < 12; ++line) {
+            const QString text = catalogue.CardListLine(int(random() % catalogue.CardCount));
+            if (std::none_of(deck.Lines.begin(), deck.Lines.end(),
+                             [&](const DeckLine& l) { return l.Text == text; })) {
+                deck.Lines.push_back({text, qint16(1 + random() % 4)});
+                deck.Total = qint16(deck.Total + deck.Lines.back().Count);
+            }
+        }
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(SaveDeckFile(buffer, deck, DeckTallies(), DefaultFactionNames()));
+        ASSERT_EQ(Shown(LoadedFromBytes(bytes, catalogue)), Shown(deck)) << round;
+    }
+}
+
+// A read that fails is no end of the file: the deck, its name and its tallies stay.
+TEST(LoadDeckFile, ReadErrorChangesNothing) {
+    const QByteArray file = EncodeCp932(QString("n\r\n") + QString("D b  × 1\r\n").repeated(9000));
+    for (qint64 failAfter : {qint64(0), qint64(2), qint64(70000)}) {
+        test::FailingDevice device(file, failAfter);
+        Deck deck = DeckOf("前", {"C001 前|4"});
+        DeckTallies tallies{4, 4};
+        EXPECT_FALSE(LoadDeckFile(device, CardCatalogue(), deck, tallies)) << failAfter;
+        EXPECT_EQ(Shown(deck), Shown(DeckOf("前", {"C001 前|4"}))) << failAfter;
+        EXPECT_EQ(tallies.CastleCount + tallies.HeroCount, 8) << failAfter;
     }
 }
 
