@@ -16,6 +16,7 @@
 #include "files/DeckHtml.h"
 #include "files/ui/FileWindows.h"
 #include "search/CardFilter.h"
+#include "search/ui/ComboPicks.h"
 #include "ui_Form1.h"
 
 namespace kestrava {
@@ -78,7 +79,7 @@ void Form1::ConnectFilters() {
             Change_List();
         });
     }
-    connect(ui_->Combo1, &QComboBox::activated, this, [this](int index) {
+    ConnectUserPicks(*ui_->Combo1, *this, [this](int index) {
         SelectedIllustrator_ = ui_->Combo1->itemText(index);
         ui_->Combo1->setEditText(SelectedIllustrator_);
         Change_List();
@@ -88,7 +89,9 @@ void Form1::ConnectFilters() {
         ui_->Combo3->setEditText(SelectedCombo3Entry_);
         Change_List();
     });
-    connect(ui_->List1, &QListWidget::currentRowChanged, this, [this] { ShowSelectedCard(); });
+    // A change of the selected line, never of the current row alone: focus makes the first row
+    // current without selecting it.
+    connect(ui_->List1, &QListWidget::itemSelectionChanged, this, [this] { ShowSelectedCard(); });
     connect(ui_->Frame3, &CardInfoPanel::FormationToggleRequested, this,
             [this] { ToggleFormation(); });
     connect(ui_->Frame3, &CardInfoPanel::PopupRequested, this,
@@ -136,10 +139,11 @@ void Form1::Change_List() {
 }
 
 void Form1::ShowSelectedCard() {
-    const QListWidgetItem* item = ui_->List1->currentItem();
-    if (item == nullptr) {
+    const QList<QListWidgetItem*> selected = ui_->List1->selectedItems();
+    if (selected.isEmpty()) {
         return;
     }
+    const QListWidgetItem* item = selected.front();
     ShowCardLine(panel_, catalogue_, item->text());
     ShowPanel();
 }
@@ -225,10 +229,18 @@ void Form1::MarkStatusFailed() {
 }
 
 bool Form1::LoadCardList(const QString& path) {
-    if (kestrava::LoadCardList(catalogue_, path) == CardListLoad::OpenFailed) {
-        fileWindows_->ShowFileDialogForMissingCardList();
-        return false;
+    switch (kestrava::LoadCardList(catalogue_, path)) {
+        case CardListLoad::OpenFailed:
+            fileWindows_->ShowFileDialogForMissingCardList();
+            return false;
+        case CardListLoad::ReadFailed:
+            return false;
+        case CardListLoad::Loaded:
+            break;
     }
+    // The deck stays; its statistics follow the cards its lines now stand for.
+    RecountTallies(tallies_, deck_, catalogue_);
+    ui_->Frame6->ShowTallies(tallies_);
     return true;
 }
 

@@ -46,6 +46,64 @@ TEST_F(BrowsingTest, IllustratorPickFiltersTypingDoesNot) {
     EXPECT_EQ(form_->SelectedIllustrator(), "Aria Velden");
 }
 
+// Leaving the field, or Enter on text that is no entry as it stands, is no pick.
+TEST_F(BrowsingTest, IllustratorFieldFiltersOnlyOnEnterOnAnExactEntry) {
+    Click("Check24");
+    SelectCard(0);
+    const QStringList all = Lines("List1");
+    const QStringList aria = {"G-2 " + U(u"緑の弓兵"), "M-1 " + U(u"水の計略")};
+    const struct {
+        const char* typed;  // "": the field is only entered and left
+        Qt::Key key;
+        QString illustrator;
+        QStringList lines;
+    } cases[] = {
+        {"", Qt::Key_Tab, "ALL", all},
+        {"aria velden", Qt::Key_Tab, "ALL", all},
+        {"Aria Velden", Qt::Key_Tab, "ALL", all},
+        {"aria velden", Qt::Key_Return, "ALL", all},
+        {"Aria Veld", Qt::Key_Return, "ALL", all},
+        {"Aria Velden", Qt::Key_Return, "Aria Velden", aria},
+    };
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QComboBox* combo = Find<QComboBox>("Combo1");
+    QListWidget* list = Find<QListWidget>("List1");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + (c.key == Qt::Key_Tab ? " Tab" : " Enter"));
+        combo->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(combo->hasFocus());
+        if (*c.typed != '\0') {
+            combo->lineEdit()->selectAll();
+            QTest::keyClicks(combo, c.typed);
+        }
+        QTest::keyClick(combo, c.key);
+        list->setFocus(Qt::MouseFocusReason);
+        EXPECT_EQ(form_->SelectedIllustrator(), c.illustrator);
+        EXPECT_EQ(Lines("List1"), c.lines);
+        // No refresh ran: the line chosen before is still chosen.
+        EXPECT_EQ(list->selectedItems().size(), c.lines == all ? 1 : 0);
+    }
+}
+
+// Focus makes the first line current without choosing it: the panel and ">" ignore that.
+TEST_F(BrowsingTest, FocusOnTheCardListChoosesNoCard) {
+    Click("Check24");
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QListWidget* list = Find<QListWidget>("List1");
+    Find<QWidget>("Text2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_EQ(Text("Label1"), U(u"カード名："));
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    Click("Command4");
+    EXPECT_TRUE(Lines("List2").isEmpty());
+    // A key that moves the selection chooses, as a click does.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(Text("Label1"), U(u"カード名：森の城"));
+}
+
 TEST_F(BrowsingTest, ClickingALineShowsTheCardAndItsTwoFormations) {
     Click("Check1");
     SelectCard(0);

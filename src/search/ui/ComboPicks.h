@@ -1,0 +1,20 @@
+// The picks of an editable drop-down that are the user's choice of an entry. Qt's own
+// `activated` also fires when the edit field is left or Enter is pressed on text that matches
+// an entry in any case; a filter must not change on either.
+#pragma once
+
+#include <QComboBox>
+#include <QObject>
+
+#include <functional>
+
+namespace kestrava {
+
+// Calls pick(index) when the user chooses an entry from combo's list (mouse, arrow keys or the
+// wheel), or presses Enter on the exact, case-sensitive text of an entry; never when the edit
+// field is merely left or Enter is pressed on other text. Gives combo a line edit of its own
+// and no completer (whose inline completion would pick on its own). The connections live as
+// long as context.
+void ConnectUserPicks(QComboBox& combo, QObject& context, std::function<void(int)> pick);
+
+}  // namespace kestrava
