@@ -20,7 +20,11 @@ void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath) {
         form.Files().ShowFileDialogForMissingCardList();
         return;
     }
-    form.LoadCardList(CardListPath);
+    // A card list that is there but cannot be read is a failure; the dialog, when it opens
+    // for one that cannot be opened, says so too.
+    if (!form.LoadCardList(CardListPath)) {
+        form.MarkStatusFailed();
+    }
 }
 
 }  // namespace kestrava

@@ -34,6 +34,9 @@ Form3::~Form3() = default;
 void Form3::Overwrite() {
     FileActions& actions = actions_;
     const QPointer<QWidget> self(this);
+    // The status line may tell of a later operation by now: say again which file this is, so a
+    // failure marks the right one.
+    actions.SetStatus(QStringLiteral("Save ") + TargetPath);
     EndAction(actions, self, actions.Save(TargetPath, TargetKind));
 }
 

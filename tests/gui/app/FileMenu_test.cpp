@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include "Form1Fixture.h"
 #include "app/frmSplash.h"
 #include "files/ui/FileWindows.h"
@@ -92,6 +94,49 @@ TEST_F(FileMenuTest, FailuresAreMarkedAndLoseNothing) {
     EXPECT_EQ(Lines("List2").size(), 1);
     EXPECT_EQ(catalogue_.CardCount, 5);
     EXPECT_EQ(Lines("List1").size(), 4);  // refreshed from the unchanged table
+}
+
+// A file that opens but cannot be read fails the load: the deck or the card list stays whole.
+TEST_F(FileMenuTest, ReadErrorFailsTheLoadAndKeepsEverything) {
+    const QString unreadable = "/proc/self/mem";
+    for (const char* action : {"DeckOpen", "Open"}) {
+        Use({}, action, unreadable);
+        EXPECT_EQ(Text("Label24"), "Load " + unreadable + U(u" (失敗)")) << action;
+    }
+    EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
+    EXPECT_EQ(Find<QLineEdit>("Text2")->text(), U(u"森のデッキ"));
+    EXPECT_EQ(Text("Label16"), "4");
+    EXPECT_EQ(catalogue_.CardCount, 5);
+}
+
+// Left open, the question outlives later operations; its failure marks its own file.
+TEST_F(FileMenuTest, ConfirmationMarksItsOwnFailure) {
+    const QString pipe = Path("pipe.dek");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString deck = Path("other.dek");
+    WriteBytes(deck, EncodeCp932Lines({"other", "G-2 x  × 1"}));
+    Use({}, "Save", pipe);
+    ASSERT_NE(form_->Files().Confirmation(), nullptr);
+    Use({}, "DeckOpen", deck);
+    EXPECT_EQ(Text("Label24"), "Load " + deck);
+    Answer("Command1");  // はい
+    EXPECT_EQ(Text("Label24"), "Save " + pipe + U(u" (失敗)"));
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());  // still the pipe
+}
+
+// A deck kept across another card list counts as the cards its lines now stand for.
+TEST_F(FileMenuTest, AnotherCardListRecountsTheStatistics) {
+    const QString path = Path("cards.csv");
+    WriteBytes(path, CardListBytes({CardLine("G-1", U(u"森の城"), {{4, "Common"}, {7, "兵力"}})}));
+    EXPECT_EQ(Text("Label16"), "4");  // G-1 was a castle
+    Use({}, "Open", path);
+    EXPECT_EQ(Text("Label16"), "0");
+    EXPECT_EQ(Text("Label19"), "4");
+    Find<QListWidget>("List2")->setCurrentRow(0);
+    Click("Command1");  // <<
+    for (const char* label : {"Label16", "Label19", "Label28"}) {
+        EXPECT_EQ(Text(label), "0") << label;
+    }
 }
 
 TEST_F(FileMenuTest, OpenReadsAnyFileAsACardListAndKeepsTheDeck) {

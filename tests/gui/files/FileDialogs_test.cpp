@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
+#include "files/ui/DirectoryListing.h"
 #include "files/ui/FileWindows.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
@@ -136,8 +140,9 @@ TEST_F(FileDialogs, ActionOpensOrSavesByModeAndAsksBeforeReplacingAFile) {
         {M::DeckSave, "dangling.dek", "Command2", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Esc", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Enter", {"Save %1"}},
-        {M::DeckSave, "a<b>&c.htm", "Command1", {"Save %1", "write deck %1", "failed"}},
-        {M::HtmlSave, "a<b>&c.htm", "Command1", {"Save %1", "write html %1"}},
+        // "はい" says again which file it writes: the status may tell of another by now.
+        {M::DeckSave, "a<b>&c.htm", "Command1", {"Save %1", "Save %1", "write deck %1", "failed"}},
+        {M::HtmlSave, "a<b>&c.htm", "Command1", {"Save %1", "Save %1", "write html %1"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Path) + " " + (c.Answer ? c.Answer : ""));
@@ -169,6 +174,26 @@ TEST_F(FileDialogs, ActionOpensOrSavesByModeAndAsksBeforeReplacingAFile) {
     EXPECT_TRUE(windows_->Confirmation() == confirmation && confirmation->isVisible());
     QTest::mouseClick(confirmation->findChild<QWidget*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(actions_.Calls.last(), "write deck a<b>&c.htm");
+}
+
+// A file the user cannot read is still there to be replaced, so the question is asked. (As a
+// user: root reads every file.)
+TEST(FileIsAtPath, UnreadableFileIsThere) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("locked.dek");
+    const auto check = [&] {
+        test::GiveUpRootRights(dir.path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            return 2;
+        }
+        file.close();
+        if (!file.setPermissions({}) || file.open(QIODevice::ReadOnly)) {
+            return 3;  // it must really be unreadable
+        }
+        return FileIsAtPath(path) ? 0 : 1;
+    };
+    EXPECT_EXIT(_exit(check()), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
