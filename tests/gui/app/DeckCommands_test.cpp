@@ -53,6 +53,20 @@ TEST_F(DeckCommandsTest, AddAndRemoveThroughTheButtons) {
     EXPECT_EQ(Text("Label16"), "0");
 }
 
+// After "<<" on a line with others below it, no line is chosen: "<" then removes nothing.
+TEST_F(DeckCommandsTest, RemovingTheFirstLineLeavesNoneChosen) {
+    for (int card : {0, 1, 2}) {
+        SelectCard(card);
+        Click("Command2");
+    }
+    SelectRow("List2", 0);
+    Click("Command1");
+    EXPECT_EQ(Lines("List3"), QStringList({"4", "4"}));
+    Click("Command3");
+    EXPECT_EQ(Lines("List3"), QStringList({"4", "4"}));
+    EXPECT_EQ(Total(), "8");
+}
+
 TEST_F(DeckCommandsTest, DeckListRightPressCopiesTheDeck) {
     SelectCard(2);
     Click("Command4");
