@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QMenu>
-#include <QScreen>
 
 #include "app/frmSplash.h"
 #include "catalogue/CardList.h"
@@ -15,6 +14,7 @@
 #include "files/DeckFile.h"
 #include "files/DeckHtml.h"
 #include "files/ui/FileWindows.h"
+#include "files/ui/ScreenCentre.h"
 #include "search/CardFilter.h"
 #include "search/ui/ComboPicks.h"
 #include "ui_Form1.h"
@@ -51,10 +51,7 @@ void Form1::Initialise() {
     // The window keeps the size of its design: 670 x 557 below the menu bar.
     ui_->centralwidget->setFixedSize(670, 557);
     setFixedSize(670, 557 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(int(area.width() / 2.0 - width() / 2.0), int(area.height() / 2.0 - height() / 2.0));
-    }
+    CentreOnScreen(*this);
     panel_ = InitialCardPanel();
     ShowPanel();
     ResetTallies(tallies_);

@@ -2,8 +2,8 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
+#include "files/ui/ScreenCentre.h"
 #include "ui_frmSplash.h"
 
 namespace kestrava {
@@ -42,10 +42,7 @@ frmSplash::frmSplash(QWidget* parent)
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
     }
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
-    }
+    CentreOnScreen(*this);
 }
 
 frmSplash::~frmSplash() = default;
