@@ -152,7 +152,6 @@ void Form1::ToggleFormation() {
 
 void Form1::ShowPanel() {
     ui_->Frame3->ShowPanel(panel_);
-    ui_->Frame6->ShownCardIndexLabel()->setText(panel_.ShownCardIndex);
 }
 
 void Form1::AddCopies(qint16 requested) {
@@ -200,7 +199,7 @@ void Form1::CopyToClipboard() {
     if (PopupSource_ == kDeckPopup) {
         text = DeckClipboardText(deck_);
     } else if (PopupSource_ == kCardPopup) {
-        text = CardClipboardText(panel_.Label1, panel_.Label7, panel_.Label8);
+        text = CardClipboardText(panel_.CardName, panel_.Abilities, panel_.UpperText);
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();

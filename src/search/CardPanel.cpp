@@ -57,47 +57,47 @@ QString AbilityLine(const CardRecord& card) {
 
 void ShowFormation(CardPanelTexts& panel, const QString& name, QStringView grid) {
     const std::array<QString, 3> rows = FormationGridRows(grid);
-    panel.Label49 = name;
-    panel.Label50 = rows[0];
-    panel.Label51 = rows[1];
-    panel.Label52 = rows[2];
+    panel.FormationName = name;
+    panel.FormationRow1 = rows[0];
+    panel.FormationRow2 = rows[1];
+    panel.FormationRow3 = rows[2];
 }
 
 void ResetCardDetails(CardPanelTexts& panel) {
-    panel.Label4 = QStringLiteral("コスト：");
-    panel.Label7.clear();
-    panel.Label10 = QStringLiteral("攻 ");
-    panel.Label11 = QStringLiteral("防 ");
-    panel.Label12 = QStringLiteral("速 ");
-    panel.Label13.clear();
-    panel.Label14.clear();
-    panel.Label15.clear();
-    panel.Label49.clear();
-    panel.Label50.clear();
-    panel.Label51.clear();
-    panel.Label52.clear();
+    panel.Cost = QStringLiteral("コスト：");
+    panel.Abilities.clear();
+    panel.Attack = QStringLiteral("攻 ");
+    panel.Defense = QStringLiteral("防 ");
+    panel.Speed = QStringLiteral("速 ");
+    panel.StatsText.clear();
+    panel.Gear.clear();
+    panel.CastleText.clear();
+    panel.FormationName.clear();
+    panel.FormationRow1.clear();
+    panel.FormationRow2.clear();
+    panel.FormationRow3.clear();
 }
 
 }  // namespace
 
 bool operator==(const CardPanelTexts& a, const CardPanelTexts& b) {
     const auto tie = [](const CardPanelTexts& p) {
-        return std::tie(p.Label1, p.Label2, p.Label3, p.Label4, p.Label5, p.Label6, p.Label7,
-                        p.Label8, p.Label9, p.Label10, p.Label11, p.Label12, p.Label13, p.Label14,
-                        p.Label15, p.Label49, p.Label50, p.Label51, p.Label52, p.ShownCardIndex,
-                        p.Command5Visible);
+        return std::tie(p.CardName, p.Illustrator, p.Rarity, p.Cost, p.Faction, p.Type, p.Abilities,
+                        p.UpperText, p.LowerText, p.Attack, p.Defense, p.Speed, p.StatsText, p.Gear,
+                        p.CastleText, p.FormationName, p.FormationRow1, p.FormationRow2,
+                        p.FormationRow3, p.ShownCardIndex, p.Command5Visible);
     };
     return tie(a) == tie(b);
 }
 
 CardPanelTexts InitialCardPanel() {
     CardPanelTexts panel;
-    panel.Label1 = QStringLiteral("カード名：");
-    panel.Label2 = QStringLiteral("イラストレータ：");
-    panel.Label3 = QStringLiteral("レアリティ：");
-    panel.Label4 = QStringLiteral("コスト：");
-    panel.Label5 = QStringLiteral("種族：");
-    panel.Label6 = QStringLiteral("種別：");
+    panel.CardName = QStringLiteral("カード名：");
+    panel.Illustrator = QStringLiteral("イラストレータ：");
+    panel.Rarity = QStringLiteral("レアリティ：");
+    panel.Cost = QStringLiteral("コスト：");
+    panel.Faction = QStringLiteral("種族：");
+    panel.Type = QStringLiteral("種別：");
     return panel;
 }
 
@@ -112,35 +112,35 @@ bool ShowCardLine(CardPanelTexts& panel, const CardCatalogue& catalogue, QString
     }
     const CardRecord& card = catalogue.CardTable[index];
 
-    panel.Label5 = QStringLiteral("種族：") + card.Faction;
-    panel.Label1 = QStringLiteral("カード名：") + card.Name;
-    panel.Label2 = QStringLiteral("イラストレータ：") + card.Illustrator;
-    panel.Label3 = QStringLiteral("レアリティ：") + card.Rarity;
+    panel.Faction = QStringLiteral("種族：") + card.Faction;
+    panel.CardName = QStringLiteral("カード名：") + card.Name;
+    panel.Illustrator = QStringLiteral("イラストレータ：") + card.Illustrator;
+    panel.Rarity = QStringLiteral("レアリティ：") + card.Rarity;
 
     if (factionIndex >= 0 && card.CostSymbols > 0) {
-        panel.Label4 += QString(card.CostSymbols, QChar(kFactionLetters[factionIndex]));
+        panel.Cost += QString(card.CostSymbols, QChar(kFactionLetters[factionIndex]));
     }
-    panel.Label4 += QString::number(card.CostValue);
+    panel.Cost += QString::number(card.CostValue);
 
-    panel.Label6 = QStringLiteral("種別：") + card.CardType + u' ' + card.SubType;
-    panel.Label7 = AbilityLine(card);
-    panel.Label8 = card.UpperText;
-    panel.Label9 = card.LowerText;
+    panel.Type = QStringLiteral("種別：") + card.CardType + u' ' + card.SubType;
+    panel.Abilities = AbilityLine(card);
+    panel.UpperText = card.UpperText;
+    panel.LowerText = card.LowerText;
 
     if (card.SubType.isEmpty()) {
-        panel.Label10.clear();
-        panel.Label11.clear();
-        panel.Label12.clear();
+        panel.Attack.clear();
+        panel.Defense.clear();
+        panel.Speed.clear();
     } else {
-        panel.Label10 += QString::number(card.Attack);
-        panel.Label11 += QString::number(card.Defense);
-        panel.Label12 += QString::number(card.Speed);
+        panel.Attack += QString::number(card.Attack);
+        panel.Defense += QString::number(card.Defense);
+        panel.Speed += QString::number(card.Speed);
     }
-    panel.Label13 = card.StatsText;
+    panel.StatsText = card.StatsText;
 
     if (card.CardType == LoadWord(kWordCastle)) {
-        panel.Label14 = QString::number(card.Gear) + u'G';
-        panel.Label15 = card.CastleText;
+        panel.Gear = QString::number(card.Gear) + u'G';
+        panel.CastleText = card.CastleText;
     }
 
     if (!card.Formation1.isEmpty()) {

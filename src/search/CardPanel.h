@@ -9,18 +9,34 @@
 
 namespace kestrava {
 
+// The texts by what they show; the panel puts each in its label (noted beside it).
 struct CardPanelTexts {
-    QString Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
-        Label11, Label12, Label13, Label14, Label15, Label49, Label50, Label51, Label52;
-    QString ShownCardIndex;  // decimal index of the card whose formations "…" switches
+    QString CardName;       // Label1: "カード名：" and the name
+    QString Illustrator;    // Label2
+    QString Rarity;         // Label3
+    QString Cost;           // Label4: faction letters for the cost symbols, then the value
+    QString Faction;        // Label5
+    QString Type;           // Label6: type and sub-type
+    QString Abilities;      // Label7
+    QString UpperText;      // Label8
+    QString LowerText;      // Label9
+    QString Attack;         // Label10: "攻 " and the number
+    QString Defense;        // Label11
+    QString Speed;          // Label12
+    QString StatsText;      // Label13
+    QString Gear;           // Label14: castles only
+    QString CastleText;     // Label15
+    QString FormationName;  // Label49
+    QString FormationRow1, FormationRow2, FormationRow3;  // Label50 to Label52: the grid
+    QString ShownCardIndex;  // Label53, hidden: the card whose formations "…" switches
     bool Command5Visible = false;
 
     friend bool operator==(const CardPanelTexts& a, const CardPanelTexts& b);
     friend bool operator!=(const CardPanelTexts& a, const CardPanelTexts& b) { return !(a == b); }
 };
 
-// The panel as the main window opens: the bare captions in Label1..Label6, everything else
-// empty, no "…" button.
+// The panel as the main window opens: the bare captions of the name, illustrator, rarity,
+// cost, faction and type, everything else empty, no "…" button.
 CardPanelTexts InitialCardPanel();
 
 // Shows the card whose code is line's text before its first blank (first loaded record with

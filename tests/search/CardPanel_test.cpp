@@ -9,11 +9,12 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString Labels(const CardPanelTexts& p) {
-    return QStringList({p.Label1,  p.Label2,  p.Label3,  p.Label4,  p.Label5,
-                        p.Label6,  p.Label7,  p.Label8,  p.Label9,  p.Label10,
-                        p.Label11, p.Label12, p.Label13, p.Label14, p.Label15,
-                        p.Label49, p.Label50, p.Label51, p.Label52, p.ShownCardIndex})
+QString Texts(const CardPanelTexts& p) {
+    return QStringList({p.CardName,      p.Illustrator,   p.Rarity,        p.Cost,
+                        p.Faction,       p.Type,          p.Abilities,     p.UpperText,
+                        p.LowerText,     p.Attack,        p.Defense,       p.Speed,
+                        p.StatsText,     p.Gear,          p.CastleText,    p.FormationName,
+                        p.FormationRow1, p.FormationRow2, p.FormationRow3, p.ShownCardIndex})
         .join(u'|');
 }
 
@@ -39,13 +40,13 @@ TEST(ShowCardLine, WholePanelThenANoMatchResetsOnlyTheDetails) {
     const CardCatalogue catalogue = Keep();
     CardPanelTexts panel = InitialCardPanel();
     ASSERT_TRUE(ShowCardLine(panel, catalogue, u"D012 灰色の砦"));
-    EXPECT_EQ(Labels(panel),
+    EXPECT_EQ(Texts(panel),
               u"カード名：灰色の砦|イラストレータ：Aoi Mizuki|レアリティ：Rare|コスト：DD1|"
               u"種族：帝国|種別：城 砦|維持費：2  出撃費：1  突撃  蹂躙  反撃  射撃(3)  攻城(1)  "
               u"略奪(2)  伏兵  索敵  側面攻撃  |上の文|下の文|攻 3|防 -1|速 12|石|4G|堀|"
               u"密集陣形|兵兵兵|  指  |      |"_s);
     EXPECT_FALSE(ShowCardLine(panel, catalogue, u"Z404 どこにもない"));
-    EXPECT_EQ(Labels(panel),
+    EXPECT_EQ(Texts(panel),
               u"カード名：灰色の砦|イラストレータ：Aoi Mizuki|レアリティ：Rare|コスト：|"
               u"種族：帝国|種別：城 砦||上の文|下の文|攻 |防 |速 ||||||||"_s);
 }
@@ -54,26 +55,27 @@ TEST(ShowCardLine, FieldRules) {
     using C = CardRecord&;
     using P = CardPanelTexts;
     const std::tuple<void (*)(CardRecord&), QString P::*, const char16_t*> cases[] = {
-        {[](C c) { c.Code = u"X9"_s; }, &P::Label4, u"コスト：1"},  // no faction letter
-        {[](C c) { c.SortieCost.clear(); }, &P::Label7,             // only "0" means no sortie cost
+        {[](C c) { c.Code = u"X9"_s; }, &P::Cost, u"コスト：1"},  // no faction letter
+        {[](C c) { c.SortieCost.clear(); }, &P::Abilities,        // only "0" means no sortie cost
          u"維持費：2  出撃費：  突撃  蹂躙  反撃  射撃(3)  "
          u"攻城(1)  略奪(2)  伏兵  索敵  側面攻撃  "},
         {[](C c) { c.Upkeep = c.Shooting = c.Siege = c.Plunder = -1, c.SortieCost = u"0"_s; },
-         &P::Label7, u"突撃  蹂躙  反撃  伏兵  索敵  側面攻撃  "},
+         &P::Abilities, u"突撃  蹂躙  反撃  伏兵  索敵  側面攻撃  "},
         {[](C c) { c.Charge = c.Trample = c.Counter = c.Ambush = c.Scout = c.Flank = u"x"_s; },
-         &P::Label7, u"維持費：2  出撃費：1  射撃(3)  攻城(1)  略奪(2)  "},
-        {[](C c) { c.SubType.clear(); }, &P::Label6, u"種別：城 "},
-        {[](C c) { c.SubType.clear(); }, &P::Label10, u""},  // no subtype, no statistics
-        {[](C c) { c.Gear = 0; }, &P::Label14, u"0G"},
-        {[](C c) { c.CardType = u"城塞"_s; }, &P::Label14, u""},
-        {[](C c) { c.Grid1 = u"１21"_s; }, &P::Label50, u"  指兵"},  // only ASCII 1 and 2 mark
-        {[](C c) { c.Grid1 = u"0000000012"_s; }, &P::Label52, u"    兵"},  // nine cells only
+         &P::Abilities, u"維持費：2  出撃費：1  射撃(3)  攻城(1)  略奪(2)  "},
+        {[](C c) { c.SubType.clear(); }, &P::Type, u"種別：城 "},
+        {[](C c) { c.SubType.clear(); }, &P::Attack, u""},  // no subtype, no statistics
+        {[](C c) { c.Gear = 0; }, &P::Gear, u"0G"},
+        {[](C c) { c.CardType = u"城塞"_s; }, &P::Gear, u""},
+        {[](C c) { c.Grid1 = u"１21"_s; }, &P::FormationRow1,
+         u"  指兵"},  // only ASCII 1 and 2 mark
+        {[](C c) { c.Grid1 = u"0000000012"_s; }, &P::FormationRow3, u"    兵"},  // nine cells only
     };
     for (const auto& [edit, label, expected] : cases) {
         const CardCatalogue catalogue = Keep(edit);
         CardPanelTexts panel = InitialCardPanel();
         ASSERT_TRUE(ShowCardLine(panel, catalogue, catalogue.CardTable[0].Code));
-        EXPECT_EQ(panel.*label, QStringView(expected)) << Labels(panel).toStdString();
+        EXPECT_EQ(panel.*label, QStringView(expected)) << Texts(panel).toStdString();
     }
 }
 
@@ -88,12 +90,13 @@ TEST(ToggleFormation, AlternatesKeepsItsFlagAcrossCardsShowsAnEmptyFirstAsBlank)
     add(u"E1"_s, {}, {}, u"包囲陣形"_s, u"222"_s);
     CardPanelTexts panel = InitialCardPanel();
     bool second = false;
-    // After each action: Label49|Label50|ShownCardIndex|"…" if visible|formation shown.
+    // After each action: formation name|first grid row|ShownCardIndex|"…" if visible|formation
+    // shown.
     QString log;
     for (const char16_t* action : {u"M1", u"…", u"M1", u"…", u"…", u"G0", u"E1", u"…", u"…"}) {
         action == u"…"_s ? ToggleFormation(panel, second, catalogue)
                          : void(ShowCardLine(panel, catalogue, action));
-        log += panel.Label49 + u'|' + panel.Label50 + u'|' + panel.ShownCardIndex +
+        log += panel.FormationName + u'|' + panel.FormationRow1 + u'|' + panel.ShownCardIndex +
                (panel.Command5Visible ? u"|…|"_s : u"||"_s) + (second ? u"2\n"_s : u"1\n"_s);
     }
     // The flag outlives a card: the first click after it may show the first formation again.

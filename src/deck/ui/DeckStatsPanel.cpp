@@ -56,8 +56,4 @@ QLabel* DeckStatsPanel::StatusLabel() const {
     return Form->Label24;
 }
 
-QLabel* DeckStatsPanel::ShownCardIndexLabel() const {
-    return Form->Label53;
-}
-
 }  // namespace kestrava

@@ -1,5 +1,5 @@
-// The deck information panel: the fifteen tally numbers with their captions, the status line
-// and the hidden label that keeps the index of the card shown in the information panel.
+// The deck information panel: the fifteen tally numbers with their captions and the status
+// line.
 #pragma once
 
 #include <QGroupBox>
@@ -26,8 +26,7 @@ class DeckStatsPanel : public QGroupBox {
     // castle quota and red below it.
     void ShowTallies(const DeckTallies& tallies);
 
-    QLabel* StatusLabel() const;          // Label24
-    QLabel* ShownCardIndexLabel() const;  // Label53
+    QLabel* StatusLabel() const;  // Label24
 
   private:
     std::unique_ptr<Ui::DeckStatsPanel> Form;

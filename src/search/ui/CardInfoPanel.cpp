@@ -10,6 +10,7 @@ namespace kestrava {
 CardInfoPanel::CardInfoPanel(QWidget* parent)
     : QGroupBox(parent), ui_(std::make_unique<Ui::CardInfoPanel>()) {
     ui_->setupUi(this);
+    ui_->Label53->hide();  // state, not a text for the eye
     // A right press on a label is a press on the panel; the button already passes on every
     // button but the left one.
     for (QLabel* label : findChildren<QLabel*>()) {
@@ -22,20 +23,21 @@ CardInfoPanel::~CardInfoPanel() = default;
 
 void CardInfoPanel::ShowPanel(const CardPanelTexts& texts) {
     const std::pair<QLabel*, const QString*> labels[] = {
-        {ui_->Label1, &texts.Label1},   {ui_->Label2, &texts.Label2},
-        {ui_->Label3, &texts.Label3},   {ui_->Label4, &texts.Label4},
-        {ui_->Label5, &texts.Label5},   {ui_->Label6, &texts.Label6},
-        {ui_->Label7, &texts.Label7},   {ui_->Label8, &texts.Label8},
-        {ui_->Label9, &texts.Label9},   {ui_->Label10, &texts.Label10},
-        {ui_->Label11, &texts.Label11}, {ui_->Label12, &texts.Label12},
-        {ui_->Label13, &texts.Label13}, {ui_->Label14, &texts.Label14},
-        {ui_->Label15, &texts.Label15}, {ui_->Label49, &texts.Label49},
-        {ui_->Label50, &texts.Label50}, {ui_->Label51, &texts.Label51},
-        {ui_->Label52, &texts.Label52},
+        {ui_->Label1, &texts.CardName},       {ui_->Label2, &texts.Illustrator},
+        {ui_->Label3, &texts.Rarity},         {ui_->Label4, &texts.Cost},
+        {ui_->Label5, &texts.Faction},        {ui_->Label6, &texts.Type},
+        {ui_->Label7, &texts.Abilities},      {ui_->Label8, &texts.UpperText},
+        {ui_->Label9, &texts.LowerText},      {ui_->Label10, &texts.Attack},
+        {ui_->Label11, &texts.Defense},       {ui_->Label12, &texts.Speed},
+        {ui_->Label13, &texts.StatsText},     {ui_->Label14, &texts.Gear},
+        {ui_->Label15, &texts.CastleText},    {ui_->Label49, &texts.FormationName},
+        {ui_->Label50, &texts.FormationRow1}, {ui_->Label51, &texts.FormationRow2},
+        {ui_->Label52, &texts.FormationRow3},
     };
     for (const auto& [label, text] : labels) {
         label->setText(*text);
     }
+    ui_->Label53->setText(texts.ShownCardIndex);
     ui_->Command5->setVisible(texts.Command5Visible);
 }
 

@@ -22,7 +22,8 @@ class CardInfoPanel : public QGroupBox {
     explicit CardInfoPanel(QWidget* parent = nullptr);
     ~CardInfoPanel() override;
 
-    // Writes every label and the "…" button's visibility; ShownCardIndex lives elsewhere.
+    // Writes every label (the shown card's index into the hidden Label53) and the "…" button's
+    // visibility.
     void ShowPanel(const CardPanelTexts& texts);
 
   signals:

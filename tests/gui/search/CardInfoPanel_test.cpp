@@ -17,11 +17,12 @@ TEST(CardInfoPanel, ShowsTextsAsPlainTextAndRightPressAnywhereAsksForThePopup) {
     auto* command5 = panel.findChild<QPushButton*>(u"Command5"_s);
     ASSERT_TRUE(command5 && command5->isHidden());
     CardPanelTexts texts;
-    QString* const fields[] = {&texts.Label1,  &texts.Label2,  &texts.Label3,  &texts.Label4,
-                               &texts.Label5,  &texts.Label6,  &texts.Label7,  &texts.Label8,
-                               &texts.Label9,  &texts.Label10, &texts.Label11, &texts.Label12,
-                               &texts.Label13, &texts.Label14, &texts.Label15, &texts.Label49,
-                               &texts.Label50, &texts.Label51, &texts.Label52};
+    QString* const fields[] = {
+        &texts.CardName,      &texts.Illustrator,   &texts.Rarity,       &texts.Cost,
+        &texts.Faction,       &texts.Type,          &texts.Abilities,    &texts.UpperText,
+        &texts.LowerText,     &texts.Attack,        &texts.Defense,      &texts.Speed,
+        &texts.StatsText,     &texts.Gear,          &texts.CastleText,   &texts.FormationName,
+        &texts.FormationRow1, &texts.FormationRow2, &texts.FormationRow3};
     for (int i = 0; i < 19; ++i) {
         *fields[i] = u"<b>%1</b>"_s.arg(i);  // card texts are never read as markup
     }
