@@ -20,11 +20,6 @@
 #include "ui_Form1.h"
 
 namespace kestrava {
-namespace {
-constexpr int kDeckPopup = 1;
-constexpr int kCardPopup = 4;
-}  // namespace
-
 Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::Form1>()), catalogue_(catalogue) {
     ui_->setupUi(this);
@@ -57,9 +52,7 @@ void Form1::Initialise() {
     ResetTallies(tallies_);
     ui_->Frame6->ShowTallies(tallies_);
     SelectedIllustrator_ = kAllIllustrators;
-    SelectedCombo3Entry_ = kAllIllustrators;
-    IllustratorList_ = IllustratorList();
-    ui_->Combo1->addItems(IllustratorList_);
+    ui_->Combo1->addItems(IllustratorList());
     ui_->Combo1->setCurrentIndex(-1);
     ui_->Combo1->setEditText(kAllIllustrators);
 }
@@ -82,8 +75,7 @@ void Form1::ConnectFilters() {
         Change_List();
     });
     connect(ui_->Combo3, &QComboBox::activated, this, [this](int index) {
-        SelectedCombo3Entry_ = ui_->Combo3->itemText(index);
-        ui_->Combo3->setEditText(SelectedCombo3Entry_);
+        ui_->Combo3->setEditText(ui_->Combo3->itemText(index));
         Change_List();
     });
     // A change of the selected line, never of the current row alone: focus makes the first row
@@ -92,7 +84,7 @@ void Form1::ConnectFilters() {
     connect(ui_->Frame3, &CardInfoPanel::FormationToggleRequested, this,
             [this] { ToggleFormation(); });
     connect(ui_->Frame3, &CardInfoPanel::PopupRequested, this,
-            [this](const QPoint& pos) { OpenContextMenu(kCardPopup, pos); });
+            [this](const QPoint& pos) { OpenContextMenu(PopupSource::CardPanel, pos); });
 }
 
 void Form1::ConnectDeckCommands() {
@@ -104,7 +96,7 @@ void Form1::ConnectDeckCommands() {
     connect(ui_->Text2, &QLineEdit::textChanged, this,
             [this](const QString& text) { deck_.DeckName = text; });
     connect(deckViews_, &DeckListViews::PopupRequested, this,
-            [this](const QPoint& pos) { OpenContextMenu(kDeckPopup, pos); });
+            [this](const QPoint& pos) { OpenContextMenu(PopupSource::DeckList, pos); });
 }
 
 void Form1::ConnectMenus() {
@@ -189,16 +181,16 @@ void Form1::ShowDeck() {
     ui_->Frame6->ShowTallies(tallies_);
 }
 
-void Form1::OpenContextMenu(int source, const QPoint& globalPos) {
+void Form1::OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPos) {
     PopupSource_ = source;
     contextmenu_->popup(globalPos);
 }
 
 void Form1::CopyToClipboard() {
     QString text;
-    if (PopupSource_ == kDeckPopup) {
+    if (PopupSource_ == PopupSource::DeckList) {
         text = DeckClipboardText(deck_);
-    } else if (PopupSource_ == kCardPopup) {
+    } else if (PopupSource_ == PopupSource::CardPanel) {
         text = CardClipboardText(panel_.CardName, panel_.Abilities, panel_.UpperText);
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -241,10 +233,8 @@ bool Form1::LoadCardList(const QString& path) {
 }
 
 void Form1::RefreshCardList() {
-    ui_->List1->clear();
     MakeSeq();
     Change_List();
-    ui_->List1->update();
 }
 
 bool Form1::LoadDeckFile(const QString& path) {

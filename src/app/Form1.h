@@ -30,6 +30,10 @@ namespace kestrava {
 class DeckListViews;
 class FileWindows;
 
+// Which area last opened the context menu, for its clipboard command; the values are those the
+// program has always used.
+enum class PopupSource : qint32 { None = 0, DeckList = 1, CardPanel = 4 };
+
 class Form1 : public QMainWindow, public FileActions {
     Q_OBJECT
 
@@ -56,7 +60,7 @@ class Form1 : public QMainWindow, public FileActions {
     const DeckTallies& Tallies() const { return tallies_; }
     const SelectionState& Selection() const { return selection_; }
     const QString& SelectedIllustrator() const { return SelectedIllustrator_; }
-    int PopupSource() const { return PopupSource_; }
+    kestrava::PopupSource PopupSource() const { return PopupSource_; }
     QMenu* ContextMenu() const { return contextmenu_; }
     frmSplash* Splash() const { return splash_; }
 
@@ -75,7 +79,7 @@ class Form1 : public QMainWindow, public FileActions {
     void Remove(RemoveCommand command);
     void ShowDeck();
     void ShowPanel();
-    void OpenContextMenu(int source, const QPoint& globalPos);
+    void OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPos);
     void CopyToClipboard();
     void ShowAbout();
 
@@ -85,12 +89,10 @@ class Form1 : public QMainWindow, public FileActions {
     DeckTallies tallies_;
     SelectionState selection_;
     QString SelectedIllustrator_;
-    QString SelectedCombo3Entry_;
-    QStringList IllustratorList_;
     QStringList cardLines_;  // kept between refreshes to spare the allocator
     CardPanelTexts panel_;
     bool SecondFormationShown_ = false;
-    int PopupSource_ = 0;
+    kestrava::PopupSource PopupSource_ = kestrava::PopupSource::None;
     std::array<QCheckBox*, kFilterBoxCount + 1> boxes_{};
     QMenu* contextmenu_ = nullptr;
     DeckListViews* deckViews_ = nullptr;

@@ -126,7 +126,7 @@ TEST_F(BrowsingTest, ClickingALineShowsTheCardAndItsTwoFormations) {
 TEST_F(BrowsingTest, PanelRightPressCopiesTheShownCard) {
     QWidget* panel = Find<QWidget>("Frame3");
     EXPECT_EQ(CopyFrom(panel, {200, 100}), U(u"カード名：\r\n\r\n\r\n"));
-    EXPECT_EQ(form_->PopupSource(), 4);
+    EXPECT_EQ(form_->PopupSource(), PopupSource::CardPanel);
     Click("Check4");
     SelectCard(1);
     EXPECT_EQ(CopyFrom(panel, {20, 20}), U(u"カード名：緑の弓兵\r\n\r\n\r\n"));

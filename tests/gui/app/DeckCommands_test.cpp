@@ -71,7 +71,7 @@ TEST_F(DeckCommandsTest, DeckListRightPressCopiesTheDeck) {
     SelectCard(2);
     Click("Command4");
     QTest::mousePress(Find<QListWidget>("List2")->viewport(), Qt::RightButton, {}, {100, 150});
-    EXPECT_EQ(form_->PopupSource(), 1);
+    EXPECT_EQ(form_->PopupSource(), PopupSource::DeckList);
     ASSERT_TRUE(form_->ContextMenu()->isVisible());
     form_->ContextMenu()->actions().front()->trigger();
     form_->ContextMenu()->hide();
