@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 # The test run also gives each fuzz target a short go, so a regression fails it.
 FUZZ_SMOKE_SECONDS ?= 20
 
-.PHONY: deps run build test bench fuzz screenshots clean
+.PHONY: deps run build package test bench fuzz screenshots clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -23,6 +23,10 @@ build: deps $(RELEASE_DIR)/build.ninja
 
 run: build
 	./$(RELEASE_DIR)/brelvik
+
+# The Debian package of the release build: $(RELEASE_DIR)/brelvik_<version>_<arch>.deb.
+package: build
+	cmake --build $(RELEASE_DIR) --target package
 
 $(TEST_DIR)/build.ninja: | deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRAVA_SANITIZE=ON
