@@ -34,6 +34,8 @@ $(TEST_DIR)/build.ninja: | deps
 test: deps $(TEST_DIR)/build.ninja
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) package
+	./tests/package/check-package.sh $(RELEASE_DIR)
 	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 bench: deps
