@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 # The test run also gives each fuzz target a short go, so a regression fails it.
 FUZZ_SMOKE_SECONDS ?= 20
 
-.PHONY: deps run build test bench fuzz screenshots clean
+.PHONY: deps run build package test bench fuzz screenshots clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -24,12 +24,18 @@ build: deps $(RELEASE_DIR)/build.ninja
 run: build
 	./$(RELEASE_DIR)/brelvik
 
+# The Debian package of the release build: $(RELEASE_DIR)/brelvik_<version>_<arch>.deb.
+package: build
+	cmake --build $(RELEASE_DIR) --target package
+
 $(TEST_DIR)/build.ninja: | deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKESTRAVA_SANITIZE=ON
 
 test: deps $(TEST_DIR)/build.ninja
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) package
+	./tests/package/check-package.sh $(RELEASE_DIR)
 	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS)
 
 bench: deps

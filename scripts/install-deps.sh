@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth imagemagick
+  dpkg-dev file desktop-file-utils shared-mime-info
 )
 
 missing=()

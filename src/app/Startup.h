@@ -1,5 +1,5 @@
 // The start-up procedure: faction names, default card list path, the main window, the card
-// list (or the file dialog when it is missing).
+// list (or the file dialog when it is missing), and the deck named on the command line.
 #pragma once
 
 #include <QString>
@@ -13,7 +13,9 @@ class Form1;
 // The default card list: kestrava.csv in the given directory, native separators.
 QString CardListPathIn(const QString& directory);
 
-// Runs the start-up steps with the card list path; the window is shown on return.
-void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath);
+// Runs the start-up steps with the card list path, then opens deckPath (when not empty) as the
+// file dialog opens a deck; the window is shown on return.
+void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath,
+          const QString& deckPath = {});
 
 }  // namespace kestrava

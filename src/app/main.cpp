@@ -1,13 +1,29 @@
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 
+#include "app/CommandLine.h"
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "platform/Cp932.h"
 
 int main(int argc, char** argv) {
+    // Help, version and misuse are answered before QApplication, which needs a display. An
+    // unknown option may be one of Qt's own (-platform, -style): that waits until Qt took them.
+    const kestrava::CommandLine early =
+        kestrava::ParseCommandLine(kestrava::ArgumentsOf(argc, argv), QDir::currentPath());
+    if (!early.StartProgram && !early.UnknownOption) {
+        return kestrava::Finish(early);
+    }
     QApplication app(argc, argv);
+    const kestrava::CommandLine commandLine =
+        kestrava::ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    if (!commandLine.StartProgram) {
+        return kestrava::Finish(commandLine);
+    }
+    // Ties the windows to the desktop entry, so the desktop shows its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brelvik"));
     if (!kestrava::Cp932Available()) {
         qCritical("This Qt has no code page 932 converter; card lists and decks cannot be read.");
         return 1;
@@ -17,6 +33,7 @@ int main(int argc, char** argv) {
     kestrava::CardCatalogue catalogue;
     kestrava::Form1 form(catalogue);
     kestrava::Main(catalogue, form,
-                   kestrava::CardListPathIn(QCoreApplication::applicationDirPath()));
+                   kestrava::CardListPathIn(QCoreApplication::applicationDirPath()),
+                   commandLine.DeckPath);
     return app.exec();
 }

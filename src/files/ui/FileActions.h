@@ -31,6 +31,19 @@ class FileActions {
     bool Save(const QString& path, SaveKind kind) {
         return kind == SaveKind::HtmlPage ? SaveDeckHtml(path) : SaveDeckFile(path);
     }
+
+    // The action button's "Open" in a mode with pattern: the status label reads "Load " and the
+    // path, then the deck pattern reads a deck, any other a card list followed by a refresh.
+    // False when the file could not be read.
+    bool Open(const QString& path, const QString& pattern) {
+        SetStatus(QStringLiteral("Load ") + path);
+        if (pattern == kDeckPattern) {
+            return LoadDeckFile(path);
+        }
+        const bool ok = LoadCardList(path);
+        RefreshCardList();
+        return ok;
+    }
 };
 
 // Ends an action of the file dialog or the confirmation: a failure is marked and the window

@@ -144,15 +144,7 @@ void Form2::RunAction() {
 
     bool ok = true;
     if (open) {
-        actions.SetStatus(QStringLiteral("Load ") + path);
-        if (pattern == kDeckPattern) {
-            ok = actions.LoadDeckFile(path);
-        } else {
-            ok = actions.LoadCardList(path);
-            if (self) {
-                actions.RefreshCardList();
-            }
-        }
+        ok = actions.Open(path, pattern);
     } else {
         actions.SetStatus(QStringLiteral("Save ") + path);
         const SaveKind kind = pattern == kHtmlPattern ? SaveKind::HtmlPage : SaveKind::DeckFile;

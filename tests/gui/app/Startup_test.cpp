@@ -1,5 +1,8 @@
+#include <QDir>
+
 #include "Form1Fixture.h"
 #include "files/ui/FileWindows.h"
+#include "platform/TextFile.h"
 
 namespace kestrava::test {
 namespace {
@@ -32,6 +35,57 @@ TEST_F(Form1Test, MissingCardListOpensTheFileDialogOverTheWindow) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
     EXPECT_EQ(dialog->windowTitle(), "File Open");
     EXPECT_TRUE(form_->isVisible());
+}
+
+// A deck of two fixture cards, three castles and one commander, as the program saves it.
+class StartWithDeckTest : public Form1Test {
+  protected:
+    void SetUp() override {
+        Form1Test::SetUp();
+        deckPath_ = QDir::toNativeSeparators(dir_.filePath(U(u"森のデッキ.dek")));
+        WriteBytes(deckPath_, EncodeCp932Lines({U(u"森のデッキ"), QString(80, u'-'),
+                                                U(u"G-1 森の城") + QString(61, u' ') + U(u"× 3"),
+                                                U(u"C-1 混沌の将") + QString(59, u' ') + U(u"× 1"),
+                                                QString(80, u'-'), QString(68, u' ') + "Total 4"}));
+    }
+    void StartWith(const QString& deck) { Main(catalogue_, *form_, cardListPath_, deck); }
+    QStringList DeckLines() const { return {"G-1 " + U(u"森の城"), "C-1 " + U(u"混沌の将")}; }
+
+    QString deckPath_;
+};
+
+TEST_F(StartWithDeckTest, OpensTheDeckAfterTheCardList) {
+    StartWith(deckPath_);
+    EXPECT_EQ(catalogue_.CardCount, 5);
+    EXPECT_EQ(Text("Label24"), "Load " + deckPath_);
+    EXPECT_EQ(Lines("List2"), DeckLines());
+    EXPECT_EQ(Lines("List3"), QStringList({"3", "1"}));
+    EXPECT_EQ(Find<QLineEdit>("Text1")->text(), "4");
+    EXPECT_EQ(Find<QLineEdit>("Text2")->text(), U(u"森のデッキ"));
+    EXPECT_EQ(Text("Label16"), "3");  // the castles, counted against the loaded cards
+    EXPECT_EQ(form_->Files().FileDialog(), nullptr);
+}
+
+TEST_F(StartWithDeckTest, ADeckThatCannotBeReadIsMarkedAndLeavesTheDeckEmpty) {
+    for (const QString& path : {QDir::toNativeSeparators(dir_.filePath("missing.dek")),
+                                QDir::toNativeSeparators(dir_.path())}) {
+        StartWith(path);
+        EXPECT_EQ(Text("Label24"), "Load " + path + U(u" (失敗)"));
+        EXPECT_EQ(Lines("List2"), QStringList());
+    }
+}
+
+TEST_F(StartWithDeckTest, WithoutACardListTheDeckStillOpensBehindTheDialog) {
+    cardListPath_ = CardListPathIn(dir_.filePath("elsewhere"));
+    StartWith(deckPath_);
+    EXPECT_EQ(Text("Label24"), "Load " + deckPath_);
+    EXPECT_EQ(Lines("List2"), DeckLines());
+    EXPECT_EQ(Text("Label16"), "0");  // no cards to count the castles against yet
+    const Form2* dialog = form_->Files().FileDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "File Open");  // still asking for a card list
+    EXPECT_EQ(dialog->Pattern(), "*");
 }
 
 }  // namespace

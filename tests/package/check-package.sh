@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Checks the Debian package of a build directory: its control fields, that it holds exactly
+# what `cmake --install` installs, and that the installed desktop entry, MIME type and
+# program work. Usage: check-package.sh BUILD_DIR
+set -euo pipefail
+
+build=$(realpath "$1")
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb="$build/brelvik_${version}_$(dpkg --print-architecture).deb"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+expect_field() {  # name, extended regex the whole value must match
+  local value
+  value=$(dpkg-deb -f "$deb" "$1")
+  [[ "$value" =~ ^($2)$ ]] || fail "$1 is '$value', expected /$2/"
+}
+
+[ -f "$deb" ] || { echo "FAIL: no package $deb" >&2; exit 1; }
+
+expect_field Package 'brelvik'
+expect_field Version "${version//./\\.}"
+expect_field Architecture "$(dpkg --print-architecture)"
+expect_field Section 'games'
+expect_field Maintainer '.+ <.+@.+>'
+expect_field Description '.+'
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in 'fonts-ipafont-gothic' 'libqt6core6( \([^)]*\))?' 'libqt6widgets6( \([^)]*\))?'; do
+  [[ ", $depends," =~ ,\ $needed, ]] || fail "Depends lacks $needed: $depends"
+done
+
+# The same files, links and folders as an install of the same build under /usr.
+DESTDIR="$work/installed" cmake --install "$build" --prefix /usr >/dev/null
+(cd "$work/installed" && find . -mindepth 1 | sort) >"$work/installed.list"
+dpkg-deb -c "$deb" | awk '{print $6}' | sed 's:/$::' | grep -v '^\.$' | sort >"$work/package.list"
+diff -u "$work/installed.list" "$work/package.list" >&2 ||
+  fail "the package does not hold what cmake --install installs"
+for path in ./usr/bin/brelvik ./usr/lib/brelvik/brelvik ./usr/lib/brelvik/kestrava.csv \
+            ./usr/share/applications/brelvik.desktop \
+            ./usr/share/icons/hicolor/128x128/apps/brelvik.png \
+            ./usr/share/mime/packages/brelvik.xml; do
+  grep -qxF "$path" "$work/package.list" || fail "the package lacks $path"
+done
+
+# What the files do once unpacked.
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+entry="$root/usr/share/applications/brelvik.desktop"
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects the desktop entry"
+grep -qx 'Exec=brelvik %f' "$entry" || fail "the desktop entry's Exec does not take a file"
+cp -r "$root/usr/share/mime" "$work/mime"
+update-mime-database "$work/mime" >"$work/mime.log" 2>&1 ||
+  { cat "$work/mime.log" >&2; fail "update-mime-database rejects the MIME type"; }
+type=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$entry")
+grep -qxF "50:$type:*.dek" "$work/mime/globs2" ||
+  fail "the desktop entry's MIME type '$type' is not the one given to *.dek"
+# Without a display: --version must answer before any window is needed.
+shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brelvik" --version) ||
+  fail "the packaged program's --version failed"
+[ "$shown" = "brelvik $version" ] || fail "the packaged program says '$shown'"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$deb: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "$deb: package checks passed"
