@@ -39,11 +39,6 @@ void SampleHand::Shuffle(PileKind kind, const DeckCards& cards) {
     PileOf(kind).Shuffle(kind == PileKind::Main ? cards.Main : cards.Castle, generator_);
 }
 
-void SampleHand::ShuffleBoth(const DeckCards& cards) {
-    Shuffle(PileKind::Main, cards);
-    Shuffle(PileKind::Castle, cards);
-}
-
 std::uint32_t FreshSeed() {
     return std::random_device{}();
 }

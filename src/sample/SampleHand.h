@@ -55,7 +55,6 @@ class SampleHand {
 
     // Rebuilds the pile of kind from cards and shuffles it.
     void Shuffle(PileKind kind, const DeckCards& cards);
-    void ShuffleBoth(const DeckCards& cards);
     int Draw(PileKind kind, int count) { return PileOf(kind).Draw(count); }
     const SamplePile& Pile(PileKind kind) const { return piles_[Index(kind)]; }
 

@@ -81,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Piles, DrawTest,
 TEST(SampleHandTest, ShuffleEmptiesOnlyItsOwnArea) {
     DeckCards cards{Cards(10), Cards(4)};
     SampleHand hand(1);
-    hand.ShuffleBoth(cards);
+    hand.Shuffle(PileKind::Main, cards);
+    hand.Shuffle(PileKind::Castle, cards);
     hand.Draw(PileKind::Main, 3);
     hand.Draw(PileKind::Castle, 2);
     cards.Castle = Cards(6);
@@ -93,7 +94,7 @@ TEST(SampleHandTest, ShuffleEmptiesOnlyItsOwnArea) {
 
 QStringList Dealt(std::uint32_t seed) {
     SampleHand hand(seed);
-    hand.ShuffleBoth({Cards(20), {}});
+    hand.Shuffle(PileKind::Main, {Cards(20), {}});
     hand.Draw(PileKind::Main, 20);
     return hand.Pile(PileKind::Main).Drawn();
 }
