@@ -15,6 +15,8 @@
 #include "deck/DeckEditing.h"
 #include "deck/DeckTallies.h"
 #include "files/ui/FileActions.h"
+#include "sample/ui/Form4.h"
+#include "sample/ui/SampleDeckSource.h"
 #include "search/CardPanel.h"
 #include "search/SelectionState.h"
 
@@ -30,7 +32,7 @@ namespace kestrava {
 class DeckListViews;
 class FileWindows;
 
-class Form1 : public QMainWindow, public FileActions {
+class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     Q_OBJECT
 
   public:
@@ -49,7 +51,13 @@ class Form1 : public QMainWindow, public FileActions {
     bool SaveDeckFile(const QString& path) override;
     bool SaveDeckHtml(const QString& path) override;
 
+    // SampleDeckSource: what the sample-hand window asks of the main window.
+    const Deck& SampleDeck() const override { return deck_; }
+    const CardCatalogue& SampleCatalogue() const override { return catalogue_; }
+    void ShowCardInPanel(const QString& line) override;
+
     FileWindows& Files() { return *fileWindows_; }
+    Form4* SampleHandWindow() const { return sampleHand_; }  // nullptr until first opened
 
     // State the tests and the dialogs read.
     const Deck& CurrentDeck() const { return deck_; }
@@ -78,6 +86,9 @@ class Form1 : public QMainWindow, public FileActions {
     void OpenContextMenu(int source, const QPoint& globalPos);
     void CopyToClipboard();
     void ShowAbout();
+    void ShowSampleHand();
+    // Every change of the deck or the card list ends here, so the sample hand follows it.
+    void SampleDeckChanged();
 
     std::unique_ptr<Ui::Form1> ui_;
     CardCatalogue& catalogue_;
@@ -96,6 +107,7 @@ class Form1 : public QMainWindow, public FileActions {
     DeckListViews* deckViews_ = nullptr;
     FileWindows* fileWindows_ = nullptr;
     QPointer<frmSplash> splash_;
+    QPointer<Form4> sampleHand_;
 };
 
 }  // namespace kestrava
