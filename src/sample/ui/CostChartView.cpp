@@ -12,7 +12,8 @@
 namespace kestrava {
 
 CostChartView::CostChartView(QWidget* parent) : QChartView(parent) {
-    auto* chart = new QChart();
+    // The view's own chart: one set later would leave this one behind.
+    QChart* chart = this->chart();
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
@@ -42,7 +43,6 @@ CostChartView::CostChartView(QWidget* parent) : QChartView(parent) {
     chart->addAxis(counts_, Qt::AlignLeft);
     series->attachAxis(counts_);
 
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     ShowCurve({});
 }
