@@ -1,10 +1,16 @@
 // The sample-hand window as the main window opens and feeds it: one window from the デッキ menu,
-// draws that stop at an empty pile, reshuffles on every deck change, drawn cards shown in the
-// card information panel.
+// draws that stop at an empty pile, reshuffles on every deck change, the main deck's odds and
+// cost curve, drawn cards shown in the card information panel by mouse and keyboard.
 #include <QAction>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QDir>
+#include <QGroupBox>
+#include <QTableWidget>
 
 #include "Form1Fixture.h"
+#include "sample/ui/CostChartView.h"
 #include "sample/ui/Form4.h"
 
 namespace kestrava::test {
@@ -145,6 +151,33 @@ TEST_F(SampleHandTest, DeckChangesReshuffleBothAreas) {
     EXPECT_FALSE(In<QPushButton>("Command5")->isEnabled());
 }
 
+TEST_F(SampleHandTest, OddsAndCostCurveOfTheMainDeck) {
+    Add(0, "Command2");  // C-1 x4, 指揮官, cost 2 + 1
+    Add(2, "Command2");  // G-2 x4, 兵力, cost 0
+    Add(3, "Command2");  // M-1 x4, no type of the table
+    Add(1, "Command2");  // castles count for neither
+    Open();
+    const QTableWidget* grid = In<QTableWidget>("Grid1");
+    QStringList rows;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        rows << QStringList{grid->item(row, 0)->text(), grid->item(row, 1)->text(),
+                            grid->item(row, 2)->text()}
+                    .join(' ');
+    }
+    // 1 - C(8,7)/C(12,7) = 1 - 8/792
+    EXPECT_EQ(rows, QStringList({U(u"指揮官 4 99.0%"), U(u"兵力 4 99.0%")}));
+    EXPECT_EQ(In<QGroupBox>("Frame3")->title(), U(u"初手7枚で1枚以上引く確率"));
+    const QBarSet* bars =
+        qobject_cast<QBarSeries*>(In<CostChartView>("Chart1")->chart()->series().front())
+            ->barSets()
+            .front();
+    QList<qreal> counts;
+    for (int i = 0; i < bars->count(); ++i) {
+        counts << bars->at(i);
+    }
+    EXPECT_EQ(counts, QList<qreal>({8, 0, 0, 4, 0, 0, 0, 0}));
+}
+
 TEST_F(SampleHandTest, ClickingADrawnCardFillsTheCardPanel) {
     Add(0, "Command2");  // C-1 x4, two formations
     Add(1, "Command2");  // G-1 x4
@@ -161,7 +194,10 @@ TEST_F(SampleHandTest, ClickingADrawnCardFillsTheCardPanel) {
     Press("Command3");
     const int c1 = Drawn("List1").indexOf("C-1 " + U(u"混沌の将"));
     ASSERT_GE(c1, 0);
-    ClickDrawn("List1", c1);
+    QListWidget* main = In<QListWidget>("List1");
+    main->setCurrentRow(c1 == 0 ? 1 : c1 - 1, QItemSelectionModel::NoUpdate);
+    main->setFocus();
+    QTest::keyClick(main, c1 == 0 ? Qt::Key_Up : Qt::Key_Down);  // the keyboard picks it
     EXPECT_EQ(Text("Label49"), U(u"紡錘陣形"));
     Click("Command5");  // "…" of the main window's panel
     EXPECT_EQ(Text("Label49"), U(u"包囲陣形"));
