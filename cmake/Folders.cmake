@@ -33,5 +33,5 @@ function(kestrava_app_library)
         KESTRAVA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
         KESTRAVA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
         KESTRAVA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
-    target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files)
+    target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files gui_sample)
 endfunction()

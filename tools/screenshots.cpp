@@ -14,6 +14,7 @@
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "files/ui/FileWindows.h"
+#include "sample/ui/Form4.h"
 
 namespace {
 
@@ -43,6 +44,21 @@ void SelectCard(Form1& form, const QString& code) {
             list->setCurrentRow(row);
             return;
         }
+    }
+}
+
+// Empties the deck with "<<" on its first line, then builds one of 40 main-deck cards (every
+// type) and 20 castles, four copies each.
+void BuildSampleDeck(Form1& form) {
+    auto* deck = form.findChild<QListWidget*>("List2");
+    while (deck->count() > 0) {
+        deck->setCurrentRow(0);
+        Click(&form, "Command1");
+    }
+    for (const char* code : {"G-028", "G-011", "G-027", "G-039", "G-001", "G-010", "G-020", "G-043",
+                             "G-040", "G-021", "G-006", "G-013", "G-018", "G-041", "G-053"}) {
+        SelectCard(form, code);
+        Click(&form, "Command2");
     }
 }
 
@@ -88,6 +104,14 @@ int main(int argc, char** argv) {
 
     form.findChild<QAction*>("About")->trigger();
     ok &= Save(form.Splash(), out.filePath("about.png"));
+    form.Splash()->close();
+
+    // The sample hand over its own fixed seed, so the hand drawn is the same on every run.
+    BuildSampleDeck(form);
+    kestrava::Form4 sampleHand(form, 2024, &form);
+    sampleHand.Open();
+    Click(&sampleHand, "Command3");
+    ok &= Save(&sampleHand, out.filePath("sample-hand.png"));
     dir.removeRecursively();
     return ok ? 0 : 1;
 }

@@ -110,6 +110,7 @@ void Form1::ConnectMenus() {
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::HtmlSave); });
     connect(ui_->Quit, &QAction::triggered, this, &QWidget::close);
     connect(ui_->About, &QAction::triggered, this, [this] { ShowAbout(); });
+    connect(ui_->SampleHand, &QAction::triggered, this, [this] { ShowSampleHand(); });
     connect(ui_->ToClipboard, &QAction::triggered, this, [this] { CopyToClipboard(); });
 }
 
@@ -179,6 +180,7 @@ void Form1::Remove(RemoveCommand command) {
 void Form1::ShowDeck() {
     deckViews_->ShowDeck(deck_);
     ui_->Frame6->ShowTallies(tallies_);
+    SampleDeckChanged();
 }
 
 void Form1::OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPos) {
@@ -207,6 +209,24 @@ void Form1::ShowAbout() {
     splash_->activateWindow();
 }
 
+void Form1::ShowSampleHand() {
+    if (sampleHand_ == nullptr) {
+        sampleHand_ = new Form4(*this, FreshSeed(), this);
+    }
+    sampleHand_->Open();
+}
+
+void Form1::SampleDeckChanged() {
+    if (sampleHand_ != nullptr) {
+        sampleHand_->DeckChanged();
+    }
+}
+
+void Form1::ShowCardInPanel(const QString& line) {
+    ShowCardLine(panel_, catalogue_, line);
+    ShowPanel();
+}
+
 void Form1::SetStatus(const QString& text) {
     ui_->Frame6->StatusLabel()->setText(text);
 }
@@ -229,6 +249,7 @@ bool Form1::LoadCardList(const QString& path) {
     // The deck stays; its statistics follow the cards its lines now stand for.
     RecountTallies(tallies_, deck_, catalogue_);
     ui_->Frame6->ShowTallies(tallies_);
+    SampleDeckChanged();
     return true;
 }
 
@@ -244,6 +265,7 @@ bool Form1::LoadDeckFile(const QString& path) {
     deckViews_->ShowLoadedDeck(deck_);
     ui_->Frame6->ShowTallies(tallies_);
     ui_->Text2->setText(deck_.DeckName);
+    SampleDeckChanged();
     return true;
 }
 

@@ -15,6 +15,8 @@
 #include "deck/DeckEditing.h"
 #include "deck/DeckTallies.h"
 #include "files/ui/FileActions.h"
+#include "sample/ui/Form4.h"
+#include "sample/ui/SampleDeckSource.h"
 #include "search/CardPanel.h"
 #include "search/SelectionState.h"
 
@@ -34,7 +36,7 @@ class FileWindows;
 // program has always used.
 enum class PopupSource : qint32 { None = 0, DeckList = 1, CardPanel = 4 };
 
-class Form1 : public QMainWindow, public FileActions {
+class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     Q_OBJECT
 
   public:
@@ -53,7 +55,13 @@ class Form1 : public QMainWindow, public FileActions {
     bool SaveDeckFile(const QString& path) override;
     bool SaveDeckHtml(const QString& path) override;
 
+    // SampleDeckSource: what the sample-hand window asks of the main window.
+    const Deck& SampleDeck() const override { return deck_; }
+    const CardCatalogue& SampleCatalogue() const override { return catalogue_; }
+    void ShowCardInPanel(const QString& line) override;
+
     FileWindows& Files() { return *fileWindows_; }
+    Form4* SampleHandWindow() const { return sampleHand_; }  // nullptr until first opened
 
     // State the tests and the dialogs read.
     const Deck& CurrentDeck() const { return deck_; }
@@ -82,6 +90,9 @@ class Form1 : public QMainWindow, public FileActions {
     void OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPos);
     void CopyToClipboard();
     void ShowAbout();
+    void ShowSampleHand();
+    // Every change of the deck or the card list ends here, so the sample hand follows it.
+    void SampleDeckChanged();
 
     std::unique_ptr<Ui::Form1> ui_;
     CardCatalogue& catalogue_;
@@ -98,6 +109,7 @@ class Form1 : public QMainWindow, public FileActions {
     DeckListViews* deckViews_ = nullptr;
     FileWindows* fileWindows_ = nullptr;
     QPointer<frmSplash> splash_;
+    QPointer<Form4> sampleHand_;
 };
 
 }  // namespace kestrava

@@ -1,0 +1,70 @@
+// The sample-hand window: a main-deck and a castle-deck area, each drawing from its shuffled
+// pile, and below them the main deck's opening-hand odds and cost curve. It reads the deck
+// through SampleDeckSource and follows it: a deck that gives other cards is shuffled again.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "sample/DeckAnalysis.h"
+#include "sample/SampleHand.h"
+#include "sample/ui/SampleDeckSource.h"
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace Ui {
+class Form4;
+}
+
+namespace kestrava {
+
+class Form4 : public QDialog {
+    Q_OBJECT
+
+  public:
+    // A parent window closes this one when it closes.
+    Form4(SampleDeckSource& source, std::uint32_t seed, QWidget* parent = nullptr);
+    ~Form4() override;
+
+    // Shows the window, raised and active; a window that was not open starts with both areas
+    // freshly shuffled.
+    void Open();
+    // The deck or the card list may have changed: when the window is open and the deck now
+    // gives other cards or another analysis, both areas are shuffled again.
+    void DeckChanged();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Area {
+        PileKind Kind;
+        QLabel* Left;
+        QListWidget* Drawn;
+        std::array<QPushButton*, 3> Draws;
+        QPushButton* Shuffle;
+    };
+
+    void ConnectArea(const Area& area);
+    void ReadDeck();
+    void ShuffleArea(const Area& area);
+    void Draw(const Area& area, int count);
+    void ShowCard(const QListWidgetItem* item);
+    void ShowPile(const Area& area);
+    void ShowAnalysis();
+
+    std::unique_ptr<Ui::Form4> ui_;
+    SampleDeckSource& source_;
+    SampleHand hand_;
+    DeckCards cards_;
+    DeckAnalysis analysis_;
+    std::array<Area, 2> areas_;
+};
+
+}  // namespace kestrava
