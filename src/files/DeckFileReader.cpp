@@ -7,10 +7,20 @@
 namespace kestrava {
 namespace {
 
+// Whether the writer, padding line with blanks, leaves text as the entry text the reader takes:
+// the line up to its first two blanks, counting the padding.
+bool CutsShortTo(const QString& line, const QString& text) {
+    if (!line.startsWith(text)) {
+        return false;
+    }
+    const QStringView rest = QStringView(line).mid(text.size());
+    return rest == u" " || rest.startsWith(u"  ");
+}
+
 // The card list line an entry text stands for. The text ends at the first two blanks, so a
 // card whose name is empty, starts or ends with a blank or holds two blanks was cut short when
-// it was written: the first card with the entry's code whose line begins with the text is
-// the one. A text that is some card's whole line stays itself; nullopt when no card fits.
+// it was written: the first card with the entry's code that cuts short to the text is the one.
+// A text that is some card's whole line stays itself; nullopt when no card fits.
 std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, const QString& text) {
     const QStringView code = CodeOfLine(text);
     const int first = catalogue.FindCardIndexByCode(code);
@@ -26,7 +36,7 @@ std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, const QS
         if (line == text) {
             return line;
         }
-        if (cutShort < 0 && line.startsWith(text)) {
+        if (cutShort < 0 && CutsShortTo(line, text)) {
             cutShort = i;
         }
     }

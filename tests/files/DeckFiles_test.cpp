@@ -119,14 +119,16 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
     }
 }
 
-// Cards whose list lines the reader's two-blank rule cuts short, beside ordinary ones. The last
-// two share their code with a card whose whole line they begin with: they read back as it.
+// Cards whose list lines the reader's two-blank rule cuts short, each after an ordinary card
+// of its code that the cut-short text begins. The last two read back as the card whose whole
+// line is their cut-short text: the file cannot tell them apart.
 CardCatalogue OddNames(bool withShadowedCards = true) {
     CardCatalogue catalogue;
-    QStringList cards = {"G001|",  "G002| lead", "G003|trail ", "G004|two  blanks",
-                         "G005|a", "G006|plain", "G005|a  b",   "G006|plain  too"};
+    QStringList cards = {"G001|x",      "G001|",       "G002|leader",    "G002| lead",
+                         "G003|trails", "G003|trail ", "G004|two blank", "G004|two  blanks",
+                         "G005|a",      "G006|plain",  "G005|a  b",      "G006|plain  too"};
     if (!withShadowedCards) {
-        cards = cards.mid(0, 6);
+        cards = cards.mid(0, 10);
     }
     for (const QString& card : cards) {
         CardRecord& record = catalogue.CardTable[catalogue.CardCount++];
@@ -158,7 +160,7 @@ TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
         {"name ended by a blank", "G003 trail  ", {"G003 trail |1", "M900 end|1"}},
         {"two blanks in the name", "G004 two  blanks  ", {"G004 two  blanks|1", "M900 end|1"}},
         {"a whole line stays itself", "G005 a  ", {"G005 a|1", "M900 end|1"}},
-        {"the first card of the code", "G006  ", {"G006 plain|1", "M900 end|1"}},
+        {"a code alone is no named card", "G006  ", {}},
         {"text of no card without a blank", "Z009  ", {}},
         {"text of no card with a blank", "G005 b  ", {"G005 b|1", "M900 end|1"}},
         {"empty text", "    ", {}},
