@@ -60,9 +60,9 @@ void CheckVariety(const CardCatalogue& catalogue) {
         tests.push_back({"an ability word",
                          [text, field = field](const CardRecord& c) { return c.*field == text; }});
     }
-    const auto begin = catalogue.CardTable.begin();
+    const auto begin = catalogue.CardTable().begin();
     for (const auto& [what, test] : tests) {
-        Require(std::any_of(begin, begin + catalogue.CardCount, test), what);
+        Require(std::any_of(begin, begin + catalogue.CardCount(), test), what);
     }
 }
 
@@ -81,19 +81,19 @@ std::unique_ptr<BenchInputs> MakeInputs() {
 
     CardCatalogue& catalogue = inputs->Catalogue;
     Require(LoadCardList(catalogue, inputs->CardListPath) == CardListLoad::Loaded &&
-                catalogue.CardCount == kFullCardCount,
+                catalogue.CardCount() == kFullCardCount,
             "the card list does not load whole");
     CheckVariety(catalogue);
 
     Deck& deck = inputs->LargeDeck;
     deck.DeckName = QStringLiteral("ベンチ用デッキ");
     for (int i = 0; i < kLargeDeckLines; ++i) {
-        const QString line = CardListLine(catalogue.CardTable[i * kDeckStride]);
+        const QString line = CardListLine(catalogue.CardTable()[i * kDeckStride]);
         Require(AppendLoadedLine(deck, inputs->LargeDeckTallies, catalogue, line,
                                  static_cast<qint16>(1 + i % 4)),
                 "the deck does not add up");
     }
-    inputs->NewCardLine = CardListLine(catalogue.CardTable[1]);
+    inputs->NewCardLine = CardListLine(catalogue.CardTable()[1]);
 
     Require(SaveDeckFile(inputs->DeckPath, deck, inputs->LargeDeckTallies, catalogue.FactionNames),
             "cannot write the deck file");

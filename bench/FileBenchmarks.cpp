@@ -27,7 +27,7 @@ void CardListLoad(benchmark::State& state) {
     for (auto _ : state) {
         LoadCardList(catalogue, inputs.CardListPath);
     }
-    if (catalogue.CardCount != kFullCardCount) {
+    if (catalogue.CardCount() != kFullCardCount) {
         state.SkipWithError("the card list did not load whole");
     }
 }

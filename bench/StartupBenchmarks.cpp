@@ -29,7 +29,7 @@ void StartUp(benchmark::State& state, bool timeWindowConstruction) {
         Main(*catalogue, *window, path);
         const bool shown = WaitUntilExposed(*window);
         state.PauseTiming();
-        const bool loaded = catalogue->CardCount == kFullCardCount;
+        const bool loaded = catalogue->CardCount() == kFullCardCount;
         window.reset();
         FinishFrame();
         state.ResumeTiming();

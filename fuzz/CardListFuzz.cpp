@@ -52,10 +52,10 @@ CardListLoad Load(CardCatalogue& catalogue, QByteArray& bytes) {
 }
 
 void CheckSameCards(const CardCatalogue& catalogue, const std::vector<CardRecord>& cards) {
-    FUZZ_CHECK(catalogue.CardCount == qsizetype(cards.size()));
-    FUZZ_CHECK(catalogue.CardTable.size() == std::size_t(kCardTableSize));
+    FUZZ_CHECK(catalogue.CardCount() == qsizetype(cards.size()));
+    FUZZ_CHECK(catalogue.CardTable().size() == std::size_t(catalogue.CardCount()));
     for (std::size_t i = 0; i < cards.size(); ++i) {
-        FUZZ_CHECK(Fields(catalogue.CardTable[i]) == Fields(cards[i]));
+        FUZZ_CHECK(Fields(catalogue.CardTable()[i]) == Fields(cards[i]));
     }
 }
 
@@ -74,18 +74,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     QByteArray bytes = ExpandInput(data, size, kCopies, kMaxFileBytes);
     FUZZ_CHECK(Load(catalogue, bytes) == CardListLoad::Loaded);
-    const int count = catalogue.CardCount;
+    const int count = catalogue.CardCount();
     FUZZ_CHECK(count >= 0 && count <= kCardTableSize);
-    FUZZ_CHECK(catalogue.CardTable.size() == std::size_t(kCardTableSize));
+    FUZZ_CHECK(catalogue.CardTable().size() == std::size_t(catalogue.CardCount()));
     for (int i = 0; i < count; ++i) {
-        const CardRecord& card = catalogue.CardTable[i];
+        const CardRecord& card = catalogue.CardTable()[i];
         FUZZ_CHECK(!card.Code.contains(u','));
         FUZZ_CHECK(card.Faction == FactionOfCode(card.Code, catalogue.FactionNames));
         FUZZ_CHECK(catalogue.FindCardIndexByCode(card.Code) <= i);
     }
     FUZZ_CHECK(count == ExpectedCardCount(bytes, catalogue.FactionNames));
-    const std::vector<CardRecord> loaded(catalogue.CardTable.begin(),
-                                         catalogue.CardTable.begin() + count);
+    const std::vector<CardRecord> loaded(catalogue.CardTable().begin(),
+                                         catalogue.CardTable().begin() + count);
 
     // A second load into the other catalogue, from a device that fails part way when the last
     // byte is 128 or more. A read error before the loader has seen the line that ends its

@@ -114,22 +114,21 @@ bool ParseCardLine(QStringView line, CardRecord& record, const FactionNameList& 
 
 CardListLoad LoadCardList(CardCatalogue& catalogue, QIODevice& device) {
     // Read into a table of its own, taken over only when the whole file could be read.
-    std::vector<CardRecord> table(kCardTableSize);
+    std::vector<CardRecord> table;
     Cp932LineReader reader(device);
-    int n = 0;
     QString line;
-    while (n < kCardTableSize && reader.ReadLine(line)) {
-        if (!ParseCardLine(line, table[n], catalogue.FactionNames)) {
+    CardRecord record;
+    while (table.size() < std::size_t(kCardTableSize) && reader.ReadLine(line)) {
+        if (!ParseCardLine(line, record, catalogue.FactionNames)) {
             break;
         }
-        ++n;
+        table.push_back(std::move(record));
+        record = CardRecord();
     }
     if (reader.Failed()) {
         return CardListLoad::ReadFailed;
     }
-    catalogue.CardTable.swap(table);
-    catalogue.CardCount = qint16(n);
-    catalogue.IndexCodes();
+    catalogue.ReplaceCards(std::move(table));
     return CardListLoad::Loaded;
 }
 

@@ -27,64 +27,56 @@ QString FactionOfCode(QStringView code, const FactionNameList& names) {
     return index < 0 ? QStringLiteral("UNKNOWN") : names[index];
 }
 
-namespace {
-
-// Indexes 0 to lines.size() - 1 in ascending order of their lines, table order among equals.
-void SortByLine(std::vector<int>& order, const QStringList& lines) {
-    order.resize(lines.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return lines[a] < lines[b]; });
+bool CardCatalogue::AddCard(CardRecord card) {
+    if (cards_.size() >= std::size_t(kCardTableSize)) {
+        return false;
+    }
+    cards_.push_back(std::move(card));
+    IndexFrom(CardCount() - 1);
+    return true;
 }
 
-}  // namespace
-
-void CardCatalogue::IndexCodes() {
+void CardCatalogue::ReplaceCards(std::vector<CardRecord> cards) {
+    if (cards.size() > std::size_t(kCardTableSize)) {
+        cards.resize(kCardTableSize);
+    }
+    cards_ = std::move(cards);
     codeIndex_.clear();
-    codeIndex_.reserve(CardCount);
     lines_.clear();
-    lines_.reserve(CardCount);
-    for (int i = 0; i < CardCount; ++i) {
-        if (!codeIndex_.contains(CardTable[i].Code)) {
-            codeIndex_.insert(CardTable[i].Code, i);  // the first of equal codes is found
+    listOrder_.clear();
+    IndexFrom(0);
+}
+
+void CardCatalogue::IndexFrom(int first) {
+    const int count = CardCount();
+    codeIndex_.reserve(count);
+    lines_.reserve(count);
+    for (int i = first; i < count; ++i) {
+        if (!codeIndex_.contains(cards_[i].Code)) {
+            codeIndex_.insert(cards_[i].Code, i);  // the first of equal codes is found
         }
-        lines_.append(kestrava::CardListLine(CardTable[i]));
+        lines_.append(kestrava::CardListLine(cards_[i]));
     }
-    SortByLine(listOrder_, lines_);
-    indexedCount_ = CardCount;
-}
-
-const std::vector<int>& CardCatalogue::ListOrder() const {
-    if (indexedCount_ == CardCount) {
-        return listOrder_;
+    // One card: its place among the sorted ones, after its equals. Many: one sort.
+    const auto byLine = [this](int a, int b) { return lines_[a] < lines_[b]; };
+    if (count - first == 1) {
+        listOrder_.insert(std::upper_bound(listOrder_.begin(), listOrder_.end(), first, byLine),
+                          first);
+        return;
     }
-    QStringList lines;
-    for (int i = 0; i < std::clamp<int>(CardCount, 0, int(CardTable.size())); ++i) {
-        lines.append(kestrava::CardListLine(CardTable[i]));
-    }
-    SortByLine(unindexedOrder_, lines);
-    return unindexedOrder_;
-}
-
-QString CardCatalogue::CardListLine(int index) const {
-    return indexedCount_ == CardCount ? lines_[index] : kestrava::CardListLine(CardTable[index]);
+    listOrder_.resize(count);
+    std::iota(listOrder_.begin() + first, listOrder_.end(), first);
+    std::stable_sort(listOrder_.begin(), listOrder_.end(), byLine);
 }
 
 int CardCatalogue::FindCardIndexByCode(QStringView code) const {
-    if (indexedCount_ == CardCount) {
-        // A key over the caller's characters: no copy for a lookup.
-        return codeIndex_.value(QString::fromRawData(code.data(), code.size()), -1);
-    }
-    for (int i = 0; i < CardCount; ++i) {
-        if (CardTable[i].Code == code) {
-            return i;
-        }
-    }
-    return -1;
+    // A key over the caller's characters: no copy for a lookup.
+    return codeIndex_.value(QString::fromRawData(code.data(), code.size()), -1);
 }
 
 const CardRecord* CardCatalogue::FindCardByCode(QStringView code) const {
     const int index = FindCardIndexByCode(code);
-    return index < 0 ? nullptr : &CardTable[index];
+    return index < 0 ? nullptr : &cards_[index];
 }
 
 QString CardListLine(const CardRecord& card) {

@@ -67,12 +67,20 @@ int FactionIndexOfCode(QStringView code);
 // The faction text stored in a record: the name of its letter, else "UNKNOWN".
 QString FactionOfCode(QStringView code, const FactionNameList& names);
 
-// The loaded cards. Records at and above CardCount are not part of the catalogue: a load
-// never clears them, and nothing reads them.
-struct CardCatalogue {
+// The loaded cards, indexed as they come in (by code, with their list lines and list order),
+// however they come in: every lookup is the same code path.
+class CardCatalogue {
+  public:
     FactionNameList FactionNames = DefaultFactionNames();
-    std::vector<CardRecord> CardTable = std::vector<CardRecord>(kCardTableSize);
-    qint16 CardCount = 0;
+
+    // The loaded records, CardTable()[0] to CardTable()[CardCount() - 1], in file order.
+    const std::vector<CardRecord>& CardTable() const { return cards_; }
+    qint16 CardCount() const { return static_cast<qint16>(cards_.size()); }
+
+    // Appends a card; false, changing nothing, when the table holds kCardTableSize cards.
+    bool AddCard(CardRecord card);
+    // Replaces every card with the first kCardTableSize of cards.
+    void ReplaceCards(std::vector<CardRecord> cards);
 
     // Index of the first loaded record whose code equals code exactly, or -1.
     int FindCardIndexByCode(QStringView code) const;
@@ -80,22 +88,19 @@ struct CardCatalogue {
     const CardRecord* FindCardByCode(QStringView code) const;
 
     // The card list line of loaded record index: code, one blank, name.
-    QString CardListLine(int index) const;
+    const QString& CardListLine(int index) const { return lines_[index]; }
     // The indexes of the loaded records in ascending order of their list lines (table order
     // among equal lines).
-    const std::vector<int>& ListOrder() const;
-
-    // Indexes the loaded records by code and keeps their list lines, so lookups and list
-    // refreshes need not rebuild them; the loader calls it. A table filled by hand is scanned
-    // until this is called again.
-    void IndexCodes();
+    const std::vector<int>& ListOrder() const { return listOrder_; }
 
   private:
+    // Indexes the records from first on, those before it being indexed already.
+    void IndexFrom(int first);
+
+    std::vector<CardRecord> cards_;
     QHash<QString, int> codeIndex_;
     QStringList lines_;
     std::vector<int> listOrder_;
-    mutable std::vector<int> unindexedOrder_;
-    qint16 indexedCount_ = -1;
 };
 
 // The card list line of a record: code, one blank, name.

@@ -28,8 +28,8 @@ std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, const QS
         return std::nullopt;
     }
     int cutShort = -1;
-    for (int i = first; i < catalogue.CardCount; ++i) {
-        if (catalogue.CardTable[i].Code != code) {
+    for (int i = first; i < catalogue.CardCount(); ++i) {
+        if (catalogue.CardTable()[i].Code != code) {
             continue;
         }
         const QString line = catalogue.CardListLine(i);

@@ -100,7 +100,7 @@ void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& sel
     lines.clear();
     // Visiting the cards in list order gives the sorted list without sorting it each time.
     for (int i : catalogue.ListOrder()) {
-        if (Passes(catalogue.CardTable[i], selection, faction, illustrator)) {
+        if (Passes(catalogue.CardTable()[i], selection, faction, illustrator)) {
             lines.append(catalogue.CardListLine(i));
         }
     }

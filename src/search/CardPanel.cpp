@@ -110,7 +110,7 @@ bool ShowCardLine(CardPanelTexts& panel, const CardCatalogue& catalogue, QString
     if (index < 0) {
         return false;
     }
-    const CardRecord& card = catalogue.CardTable[index];
+    const CardRecord& card = catalogue.CardTable()[index];
 
     panel.Faction = QStringLiteral("種族：") + card.Faction;
     panel.CardName = QStringLiteral("カード名：") + card.Name;
@@ -161,11 +161,10 @@ void ToggleFormation(CardPanelTexts& panel, bool& SecondFormationShown,
     // shorter: never read a record outside the catalogue.
     bool isNumber = false;
     const int index = panel.ShownCardIndex.toInt(&isNumber);
-    if (!isNumber || index < 0 || index >= catalogue.CardCount ||
-        index >= static_cast<int>(catalogue.CardTable.size())) {
+    if (!isNumber || index < 0 || index >= catalogue.CardCount()) {
         return;
     }
-    const CardRecord& card = catalogue.CardTable[index];
+    const CardRecord& card = catalogue.CardTable()[index];
     if (SecondFormationShown) {
         ShowFormation(panel, card.Formation1, card.Grid1);
     } else {

@@ -22,7 +22,7 @@ class CardListTest : public ::testing::Test {
     }
     qint16 Load(const QByteArray& bytes) {
         EXPECT_EQ(LoadCardList(catalogue_, Write(bytes)), CardListLoad::Loaded);
-        return catalogue_.CardCount;
+        return catalogue_.CardCount();
     }
     QByteArray Lines(int count, const QString& prefix = "G") {
         QStringList lines;
@@ -47,7 +47,7 @@ TEST_F(CardListTest, ReadsEveryColumnIntoItsField) {
         columns << qMakePair(column, QString::number(column * 100));
     }
     ASSERT_EQ(Load(test::CardListBytes({CardLine("D-1", "ﾄﾞﾗｺﾞﾝ～王", columns)})), 1);
-    const CardRecord& card = catalogue_.CardTable[0];
+    const CardRecord& card = catalogue_.CardTable()[0];
     EXPECT_EQ(card.Code, "D-1");
     EXPECT_EQ(card.Faction, QString::fromUtf16(u"デ・バース帝国"));
     EXPECT_EQ(card.Name, QString::fromUtf16(u"ﾄﾞﾗｺﾞﾝ～王"));
@@ -107,7 +107,7 @@ TEST_F(CardListTest, NumberColumns) {
 
 TEST_F(CardListTest, TextColumnsAreKeptAsTheyStand) {
     ASSERT_EQ(Load(test::CardListBytes({CardLine(" G ", "a\"b", {{4, "Rare "}, {7, ""}})})), 1);
-    const CardRecord& card = catalogue_.CardTable[0];
+    const CardRecord& card = catalogue_.CardTable()[0];
     EXPECT_EQ(card.Code, " G ");
     EXPECT_EQ(card.Faction, "UNKNOWN");
     EXPECT_EQ(card.Name, "a\"b");
@@ -129,7 +129,7 @@ TEST_F(CardListTest, FactionOfACodeIsCaseSensitive) {
 
 TEST_F(CardListTest, TableLimitAndReloads) {
     EXPECT_EQ(Load(Lines(1030)), 1025);
-    EXPECT_EQ(catalogue_.CardTable[1024].Code, "G-1024");
+    EXPECT_EQ(catalogue_.CardTable()[1024].Code, "G-1024");
     // A shorter list replaces the longer one whole.
     EXPECT_EQ(Load(Lines(3, "M")), 3);
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("G-0003")), -1);
@@ -142,8 +142,8 @@ TEST_F(CardListTest, OpenFailureChangesNothing) {
     Load(Lines(5));
     EXPECT_EQ(LoadCardList(catalogue_, dir_.filePath("missing.csv")), CardListLoad::OpenFailed);
     EXPECT_EQ(LoadCardList(catalogue_, dir_.path()), CardListLoad::OpenFailed);
-    EXPECT_EQ(catalogue_.CardCount, 5);
-    EXPECT_EQ(catalogue_.CardTable[4].Code, "G-0004");
+    EXPECT_EQ(catalogue_.CardCount(), 5);
+    EXPECT_EQ(catalogue_.CardTable()[4].Code, "G-0004");
 }
 
 // Part of a card list is not the card list: a read that fails keeps the cards loaded before.
@@ -153,12 +153,12 @@ TEST_F(CardListTest, ReadErrorChangesNothing) {
     for (qint64 failAfter : {qint64(0), qint64(100), other.size() - 1}) {
         test::FailingDevice device(other, failAfter);
         EXPECT_EQ(LoadCardList(catalogue_, device), CardListLoad::ReadFailed) << failAfter;
-        EXPECT_EQ(catalogue_.CardCount, 5) << failAfter;
+        EXPECT_EQ(catalogue_.CardCount(), 5) << failAfter;
         EXPECT_EQ(catalogue_.CardListLine(4), "G-0004 名") << failAfter;
     }
     // A file that opens but cannot be read, as the kernel's files of other processes' memory.
     EXPECT_EQ(LoadCardList(catalogue_, QStringLiteral("/proc/self/mem")), CardListLoad::ReadFailed);
-    EXPECT_EQ(catalogue_.CardCount, 5);
+    EXPECT_EQ(catalogue_.CardCount(), 5);
 }
 
 TEST_F(CardListTest, CommaBeyondPosition32767MakesTheLineUnusable) {
@@ -182,6 +182,33 @@ TEST_F(CardListTest, LookupFindsTheFirstOfTwoEqualCodes) {
     EXPECT_EQ(catalogue_.FindCardByCode(QString("E-1")), nullptr);
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("D-2")), 1);
     EXPECT_EQ(catalogue_.ListOrder(), std::vector<int>({1, 0}));
+}
+
+// Cards added one at a time are indexed as a loaded list is: one lookup, one list order.
+TEST(CardCatalogue, AddedCardsAreIndexedAsLoadedOnes) {
+    std::vector<CardRecord> cards;
+    for (const char* card : {"G-2|b", "C-1|a", "G-2|b", "E-5|", "C-1|a", "A-0|z"}) {
+        CardRecord record;
+        record.Code = QString(card).section('|', 0, 0);
+        record.Name = QString(card).section('|', 1);
+        cards.push_back(record);
+    }
+    CardCatalogue added, loaded;
+    for (const CardRecord& card : cards) {
+        ASSERT_TRUE(added.AddCard(card));
+    }
+    loaded.ReplaceCards(cards);
+    for (const CardCatalogue* catalogue : {&added, &loaded}) {
+        EXPECT_EQ(catalogue->ListOrder(), std::vector<int>({5, 1, 4, 3, 0, 2}));
+        EXPECT_EQ(catalogue->FindCardIndexByCode(QString("G-2")), 0);
+        EXPECT_EQ(catalogue->FindCardIndexByCode(QString("C-1")), 1);
+        EXPECT_EQ(catalogue->CardListLine(3), "E-5 ");
+    }
+    CardCatalogue full;
+    full.ReplaceCards(std::vector<CardRecord>(kCardTableSize + 3, cards[0]));
+    EXPECT_EQ(full.CardCount(), kCardTableSize);
+    EXPECT_FALSE(full.AddCard(cards[1]));
+    EXPECT_EQ(full.FindCardByCode(QString("C-1")), nullptr);
 }
 
 }  // namespace

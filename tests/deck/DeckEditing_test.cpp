@@ -52,8 +52,9 @@ struct World {
     DeckTallies Tallies;
     explicit World(const Lines& lines) {
         for (const auto& [code, type, rarity, tallied] : kCards) {
-            CardRecord& card = Catalogue.CardTable[Catalogue.CardCount++];
+            CardRecord card;
             std::tie(card.Code, card.CardType, card.Rarity) = std::tie(code, type, rarity);
+            Catalogue.AddCard(card);
         }
         for (const DeckLine& line : lines) {
             EXPECT_TRUE(AppendLoadedLine(TheDeck, Tallies, Catalogue, line.Text, line.Count));

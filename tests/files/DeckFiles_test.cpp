@@ -131,11 +131,11 @@ CardCatalogue OddNames(bool withShadowedCards = true) {
         cards = cards.mid(0, 10);
     }
     for (const QString& card : cards) {
-        CardRecord& record = catalogue.CardTable[catalogue.CardCount++];
+        CardRecord record;
         record.Code = card.section('|', 0, 0);
         record.Name = card.section('|', 1);
+        catalogue.AddCard(record);
     }
-    catalogue.IndexCodes();
     return catalogue;
 }
 
@@ -179,18 +179,18 @@ TEST(LoadDeckFile, EverySavedDeckReadsBack) {
                                "霧の  森", "　全角", "ｶﾀｶﾅ ", "末尾 "};
     std::mt19937 random(1234);
     for (int i = 0; i < 60; ++i) {
-        CardRecord& record = catalogue.CardTable[catalogue.CardCount++];
+        CardRecord record;
         record.Code = QString("E%1").arg(100 + i);
         // 64 to 75 bytes in all: around the width where the padding turns to two blanks.
         record.Name = names[random() % names.size()] +
                       QString("霧").repeated(29 + int(random() % 6)) +
                       QString("a").repeated(int(random() % 2));
+        catalogue.AddCard(record);
     }
-    catalogue.IndexCodes();
     for (int round = 0; round < 50; ++round) {
         Deck deck{QString("デッキ %1").arg(round), {}, 0};
         for (int line = 0; line < 12; ++line) {
-            const QString text = catalogue.CardListLine(int(random() % catalogue.CardCount));
+            const QString text = catalogue.CardListLine(int(random() % catalogue.CardCount()));
             if (std::none_of(deck.Lines.begin(), deck.Lines.end(),
                              [&](const DeckLine& l) { return l.Text == text; })) {
                 deck.Lines.push_back({text, qint16(1 + random() % 4)});

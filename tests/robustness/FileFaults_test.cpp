@@ -51,9 +51,9 @@ TEST_F(FileFaults, CardListKeepsTheLinesBeforeTheFirstUnusableOne) {
     const QStringList lines = {CardLine("C-1", "a" + nul), CardLine("G-2", "after")};
     const QString path = Write(CardListBytes(lines) + QByteArray(kReadChunk + 1, '\xff'));
     ASSERT_EQ(LoadCardList(cards_, path), CardListLoad::Loaded);
-    ASSERT_EQ(cards_.CardCount, 2);
-    EXPECT_EQ(cards_.CardTable[0].Name, "a" + nul);
-    EXPECT_EQ(cards_.CardTable[1].Name, QStringLiteral("after"));
+    ASSERT_EQ(cards_.CardCount(), 2);
+    EXPECT_EQ(cards_.CardTable()[0].Name, "a" + nul);
+    EXPECT_EQ(cards_.CardTable()[1].Name, QStringLiteral("after"));
 }
 
 TEST_F(FileFaults, FullCardTableEndsTheReading) {
@@ -64,8 +64,8 @@ TEST_F(FileFaults, FullCardTableEndsTheReading) {
     const QString table = Write(full), large = Write(full + spare);
     const qint64 baseline = std::min(Milliseconds(table), Milliseconds(table));
     const qint64 elapsed = std::min(Milliseconds(large), Milliseconds(large));
-    EXPECT_EQ(cards_.CardCount, kCardTableSize);
-    EXPECT_EQ(cards_.CardTable[kCardTableSize - 1].Code, QStringLiteral("G-1"));
+    EXPECT_EQ(cards_.CardCount(), kCardTableSize);
+    EXPECT_EQ(cards_.CardTable()[kCardTableSize - 1].Code, QStringLiteral("G-1"));
     EXPECT_LE(elapsed, 4 * baseline + 100) << "against " << baseline << " ms";
 }
 

@@ -27,9 +27,10 @@ const std::tuple<QString, QString, qint16, qint16> kCards[] = {
 CardCatalogue Catalogue() {
     CardCatalogue catalogue;
     for (const auto& [code, type, symbols, value] : kCards) {
-        CardRecord& card = catalogue.CardTable[catalogue.CardCount++];
+        CardRecord card;
         std::tie(card.Code, card.CardType, card.CostSymbols, card.CostValue) =
             std::tie(code, type, symbols, value);
+        catalogue.AddCard(card);
     }
     return catalogue;
 }

@@ -19,9 +19,10 @@ CardCatalogue Catalogue() {
     // A castle, a troop, and a type whose word only starts like the castle's.
     for (const auto& [code, type] : {std::pair{u"G001"_s, u"城"_s}, std::pair{u"C010"_s, u"兵力"_s},
                                      std::pair{u"D080"_s, u"城塞"_s}}) {
-        CardRecord& card = catalogue.CardTable[catalogue.CardCount++];
+        CardRecord card;
         card.Code = code;
         card.CardType = type;
+        catalogue.AddCard(card);
     }
     return catalogue;
 }

@@ -59,10 +59,12 @@ TEST(MatchingCardLines, FactionPatternIllustratorLoadedRecordsSortedDuplicatesKe
     CardCatalogue catalogue;
     for (const char16_t* code : {u"M01", u"C10", u"c02", u"X03", u"E2", u"D01", u" ", u" C9", u"",
                                  u"E2", u"C1", u"C2", u"E2"}) {
-        CardRecord& card = catalogue.CardTable[catalogue.CardCount++];
+        CardRecord card;
         card.Code = QString::fromUtf16(code), card.Name = u"n"_s;
+        // An illustrator is matched exactly.
+        card.Illustrator = card.Code == u"M01" ? u"Ren Amagi"_s : QString();
+        catalogue.AddCard(card);
     }
-    catalogue.CardTable.back().Code = u"M99"_s;  // not loaded
     const std::pair<SelectionState, const char16_t*> cases[] = {
         {Select({kAllFactionsBox, 2}), u"C1 n|C10 n|C2 n|D01 n|E2 n|E2 n|E2 n|M01 n"},
         {Select({5, 2}), u"D01 n|M01 n"},
@@ -73,7 +75,6 @@ TEST(MatchingCardLines, FactionPatternIllustratorLoadedRecordsSortedDuplicatesKe
         EXPECT_EQ(MatchingCardLines(catalogue, selection, u"ALL"_s).join(u'|'), QStringView(lines))
             << selection.SelectionPattern.toStdString();
     }
-    catalogue.CardTable[0].Illustrator = u"Ren Amagi"_s;  // an illustrator is matched exactly
     EXPECT_EQ(MatchingCardLines(catalogue, Select({24}), u"Ren Amagi"_s),
               QStringList({u"M01 n"_s}));
     EXPECT_TRUE(MatchingCardLines(catalogue, Select({24}), u"ren amagi"_s).isEmpty());

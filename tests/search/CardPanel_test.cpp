@@ -21,8 +21,7 @@ QString Texts(const CardPanelTexts& p) {
 // A catalogue of one castle with every ability and one formation, edited by edit.
 CardCatalogue Keep(void (*edit)(CardRecord&) = [](CardRecord&) {}) {
     CardCatalogue catalogue;
-    catalogue.CardCount = 1;
-    CardRecord& card = catalogue.CardTable[0];
+    CardRecord card;
     card.Code = u"D012"_s, card.Name = u"灰色の砦"_s, card.Faction = u"帝国"_s;
     card.Illustrator = u"Aoi Mizuki"_s, card.Rarity = u"Rare"_s, card.CardType = u"城"_s;
     card.SubType = u"砦"_s, card.CostSymbols = 2, card.CostValue = 1, card.Upkeep = 2;
@@ -33,6 +32,7 @@ CardCatalogue Keep(void (*edit)(CardRecord&) = [](CardRecord&) {}) {
     card.Attack = 3, card.Defense = -1, card.Speed = 12, card.Gear = 4, card.CastleText = u"堀"_s;
     card.Formation1 = u"密集陣形"_s, card.Grid1 = u"111020000"_s;
     edit(card);
+    catalogue.AddCard(card);
     return catalogue;
 }
 
@@ -74,7 +74,7 @@ TEST(ShowCardLine, FieldRules) {
     for (const auto& [edit, label, expected] : cases) {
         const CardCatalogue catalogue = Keep(edit);
         CardPanelTexts panel = InitialCardPanel();
-        ASSERT_TRUE(ShowCardLine(panel, catalogue, catalogue.CardTable[0].Code));
+        ASSERT_TRUE(ShowCardLine(panel, catalogue, catalogue.CardTable()[0].Code));
         EXPECT_EQ(panel.*label, QStringView(expected)) << Texts(panel).toStdString();
     }
 }
@@ -82,8 +82,9 @@ TEST(ShowCardLine, FieldRules) {
 TEST(ToggleFormation, AlternatesKeepsItsFlagAcrossCardsShowsAnEmptyFirstAsBlank) {
     CardCatalogue catalogue;
     const auto add = [&](QString code, QString f1, QString g1, QString f2, QString g2) {
-        CardRecord& c = catalogue.CardTable[catalogue.CardCount++];
+        CardRecord c;
         c.Code = code, c.Formation1 = f1, c.Grid1 = g1, c.Formation2 = f2, c.Grid2 = g2;
+        catalogue.AddCard(c);
     };
     add(u"G0"_s, u"烏合陣形"_s, u"1"_s, {}, {});
     add(u"M1"_s, u"密集陣形"_s, u"111"_s, u"包囲陣形"_s, u"2"_s);

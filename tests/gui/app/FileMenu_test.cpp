@@ -92,7 +92,7 @@ TEST_F(FileMenuTest, FailuresAreMarkedAndLoseNothing) {
         EXPECT_EQ(Text("Label24"), c.verb + missing + U(u" (失敗)")) << c.action;
     }
     EXPECT_EQ(Lines("List2").size(), 1);
-    EXPECT_EQ(catalogue_.CardCount, 5);
+    EXPECT_EQ(catalogue_.CardCount(), 5);
     EXPECT_EQ(Lines("List1").size(), 4);  // refreshed from the unchanged table
 }
 
@@ -106,7 +106,7 @@ TEST_F(FileMenuTest, ReadErrorFailsTheLoadAndKeepsEverything) {
     EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
     EXPECT_EQ(Find<QLineEdit>("Text2")->text(), U(u"森のデッキ"));
     EXPECT_EQ(Text("Label16"), "4");
-    EXPECT_EQ(catalogue_.CardCount, 5);
+    EXPECT_EQ(catalogue_.CardCount(), 5);
 }
 
 // Left open, the question outlives later operations; its failure marks its own file.

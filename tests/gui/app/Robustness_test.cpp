@@ -38,7 +38,7 @@ TEST_F(RobustnessTest, HugeLineEndsTheReadingAtOnce) {
     Start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
     EXPECT_LT(timer.elapsed(), 1000);
-    EXPECT_EQ(catalogue_.CardCount, 0);
+    EXPECT_EQ(catalogue_.CardCount(), 0);
     EXPECT_EQ(Text("Label24"), "Load " + cardListPath_);
 
     form_->findChild<QAction*>("DeckOpen")->trigger();

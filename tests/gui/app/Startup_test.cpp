@@ -10,7 +10,7 @@ namespace {
 TEST_F(Form1Test, StartsWithTheCardListLoadedAndNothingListed) {
     Start();
     EXPECT_TRUE(form_->isVisible());
-    EXPECT_EQ(catalogue_.CardCount, 5);
+    EXPECT_EQ(catalogue_.CardCount(), 5);
     EXPECT_EQ(Find<QListWidget>("List1")->count(), 0);
     EXPECT_EQ(Text("Label24"), "Load " + cardListPath_);
     for (const char* label : {"Label7", "Label8", "Label9", "Label10", "Label13", "Label49"}) {
@@ -28,7 +28,7 @@ TEST_F(Form1Test, StartsWithTheCardListLoadedAndNothingListed) {
 TEST_F(Form1Test, MissingCardListOpensTheFileDialogOverTheWindow) {
     cardListPath_ = CardListPathIn(dir_.filePath("elsewhere"));
     Start();
-    EXPECT_EQ(catalogue_.CardCount, 0);
+    EXPECT_EQ(catalogue_.CardCount(), 0);
     EXPECT_EQ(Text("Label24"), "Load " + cardListPath_);
     QWidget* dialog = form_->Files().FileDialog();
     ASSERT_NE(dialog, nullptr);
@@ -56,7 +56,7 @@ class StartWithDeckTest : public Form1Test {
 
 TEST_F(StartWithDeckTest, OpensTheDeckAfterTheCardList) {
     StartWith(deckPath_);
-    EXPECT_EQ(catalogue_.CardCount, 5);
+    EXPECT_EQ(catalogue_.CardCount(), 5);
     EXPECT_EQ(Text("Label24"), "Load " + deckPath_);
     EXPECT_EQ(Lines("List2"), DeckLines());
     EXPECT_EQ(Lines("List3"), QStringList({"3", "1"}));
