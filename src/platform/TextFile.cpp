@@ -11,6 +11,7 @@
 namespace kestrava {
 namespace {
 constexpr qint64 kChunk = 64 * 1024;
+constexpr qint64 kSmallestRead = 4 * 1024;
 }
 
 Cp932LineReader::Cp932LineReader(QIODevice& device) : device_(device) {}
@@ -28,9 +29,15 @@ bool Cp932LineReader::Fill() {
     buffer_.remove(0, pos_);
     pos_ = 0;
     nextLf_ = -1;
+    // A small file needs no chunk's worth of memory: ask for what is left and one byte more,
+    // which shows the end. A size that may be wrong (some kernel files say 0) is only a hint.
+    qint64 want = kChunk;
+    if (!device_.isSequential()) {
+        want = std::clamp<qint64>(device_.size() - device_.pos() + 1, kSmallestRead, kChunk);
+    }
     const qsizetype kept = buffer_.size();
-    buffer_.resize(kept + kChunk);
-    const qint64 got = device_.read(buffer_.data() + kept, kChunk);
+    buffer_.resize(kept + want);
+    const qint64 got = device_.read(buffer_.data() + kept, want);
     buffer_.resize(kept + std::max<qint64>(got, 0));
     if (got < 0) {
         // A failed read is no end of file: the lines after it were never seen.
