@@ -53,18 +53,18 @@ QString LongName(const QString& start, int lineBytes) {
 
 // One card of every type, every rarity and every faction, and one of no faction; names that
 // the deck file cuts short (empty, led or ended by a blank, holding two blanks) and list lines
-// of 69 to 75 bytes, around the column of the count mark. A text cut short stands for the
-// first card of its code that begins with it, so each such card comes first among the cards
-// of its code that begin with its cut text, and none is another card's line followed by
-// blanks: then every deck of these cards reads back as it was saved.
+// of 69 to 75 bytes, around the column of the count mark, some after ordinary cards of their
+// code that their cut text begins. No line is another card's line followed by blanks (the file
+// cannot tell those two apart): then every deck of these cards reads back as it was saved.
 const CardCatalogue& SmallCatalogue() {
     static const CardCatalogue catalogue = [] {
         CardCatalogue c;
         const CardRecord cards[] = {
             Card(u"C001", QString(), kWordCastle, kWordCommon),
-            Card(u"D014", QStringLiteral(" 先頭に空白"), kWordHero, kWordRare),
             Card(u"D014", QStringLiteral("錆鉄の番兵"), kWordHero, kWordRare),
+            Card(u"D014", QStringLiteral(" 先頭に空白"), kWordHero, kWordRare),
             Card(u"D014", QStringLiteral("錆鉄の番兵 改"), kWordHero, kWordUncommon),
+            Card(u"E027", QStringLiteral("末尾に空白が"), kWordCommander, kWordCommon),
             Card(u"E027", QStringLiteral("二つの  空白"), kWordCommander, kWordRare),
             Card(u"E027", QStringLiteral("末尾に空白 "), kWordCommander, kWordCommon),
             Card(u"G033", LongName(QStringLiteral("Long troop "), 69), kWordTroop, kWordUncommon),
@@ -80,9 +80,8 @@ const CardCatalogue& SmallCatalogue() {
             Card(u"X900", QStringLiteral("無所属の城"), kWordCastle, kWordRare),
         };
         for (const CardRecord& card : cards) {
-            c.CardTable[c.CardCount++] = card;
+            c.AddCard(card);
         }
-        c.IndexCodes();
         return c;
     }();
     return catalogue;
@@ -184,7 +183,7 @@ Deck DeckToSave(const Deck& read, const uint8_t* data, std::size_t size) {
     const CardCatalogue& catalogue = SmallCatalogue();
     const int lineCount = input.ConsumeIntegralInRange(0, 40);
     for (int i = 0; i < lineCount; ++i) {
-        const int card = input.ConsumeIntegralInRange(0, catalogue.CardCount - 1);
+        const int card = input.ConsumeIntegralInRange(0, catalogue.CardCount() - 1);
         const auto count = input.ConsumeIntegralInRange<qint16>(0, 9);
         if (deck.Total > 32767 - count) {
             break;
