@@ -51,7 +51,7 @@ qsizetype FailurePoint(const uint8_t* data, std::size_t size, qsizetype placedSi
 void CheckReader(QIODevice& device, const ReferenceLines& expected, Cp932LineReader::State endState,
                  Cp932LineReader::State orEndState) {
     Cp932LineReader reader(device);
-    QByteArray line;
+    QByteArrayView line;
     std::size_t n = 0;
     while (reader.ReadRawLine(line)) {
         FUZZ_CHECK(n < expected.Lines.size());

@@ -12,7 +12,7 @@ namespace kestrava {
 namespace {
 constexpr qint64 kChunk = 64 * 1024;
 constexpr qint64 kSmallestRead = 4 * 1024;
-}
+}  // namespace
 
 Cp932LineReader::Cp932LineReader(QIODevice& device) : device_(device) {}
 
@@ -73,7 +73,7 @@ qsizetype Cp932LineReader::FindLineEnd(qsizetype from) {
     return cr != nullptr ? static_cast<const char*>(cr) - data : nextLf_;
 }
 
-bool Cp932LineReader::NextLine(QByteArrayView& line) {
+bool Cp932LineReader::ReadRawLine(QByteArrayView& line) {
     if (state_ == State::LineTooLong || state_ == State::ReadError) {
         return false;
     }
@@ -122,18 +122,9 @@ bool Cp932LineReader::NextLine(QByteArrayView& line) {
     }
 }
 
-bool Cp932LineReader::ReadRawLine(QByteArray& line) {
-    QByteArrayView view;
-    if (!NextLine(view)) {
-        return false;
-    }
-    line = view.toByteArray();
-    return true;
-}
-
 bool Cp932LineReader::ReadLine(QString& line) {
     QByteArrayView view;
-    if (!NextLine(view)) {
+    if (!ReadRawLine(view)) {
         return false;
     }
     line = DecodeCp932(view);

@@ -27,16 +27,15 @@ class Cp932LineReader {
     // The next line without its line end; false at the end of the file, at a line longer than
     // kMaxLineBytes and on a read error (State() tells which).
     bool ReadLine(QString& line);
-    // The same line as raw bytes, for callers that decode on their own.
-    bool ReadRawLine(QByteArray& line);
+    // The same line as raw bytes, for callers that decode on their own; valid until the next
+    // call.
+    bool ReadRawLine(QByteArrayView& line);
 
     State ReadState() const { return state_; }
     // A read failed: what was read is not the whole file.
     bool Failed() const { return state_ == State::ReadError; }
 
   private:
-    // The next line as a view into the buffer, valid until the next call.
-    bool NextLine(QByteArrayView& line);
     bool Fill();
     // Index of the first CR or LF at or after from, or the buffer's size.
     qsizetype FindLineEnd(qsizetype from);
