@@ -8,9 +8,23 @@
 
 #include "deck/ui/DeckListViews.h"
 #include "deck/ui/DeckStatsPanel.h"
+#include "support/TryExpect.h"
 
 namespace kestrava {
 namespace {
+
+// A list that counts its layout passes, so that a test can wait for the one Qt runs later.
+class CountingList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+    void doItemsLayout() override {
+        ++Layouts;
+        QListWidget::doItemsLayout();
+    }
+    // Asks for a layout pass as a change of rows does: the event loop runs it.
+    void ScheduleLayout() { scheduleDelayedItemsLayout(); }
+    int Layouts = 0;
+};
 
 // The lists placed as in the main window, in pixels, showing 60 made-up lines.
 class DeckListViewsTest : public ::testing::Test {
@@ -24,7 +38,15 @@ class DeckListViewsTest : public ::testing::Test {
         Window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
         Views->ShowDeck(deck);
-        QCoreApplication::processEvents();
+        AfterTheDelayedLayout();  // the scroll ranges are set
+    }
+    // Lets the event loop run the delayed layout that follows every change of rows.
+    void AfterTheDelayedLayout() {
+        for (CountingList* list : {List2, List3}) {
+            const int before = list->Layouts;
+            list->ScheduleLayout();
+            TRY_ASSERT(list->Layouts > before);
+        }
     }
     static int TopLine(const QListWidget* list) { return list->indexAt({2, 2}).row(); }
     void Click(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton) {
@@ -45,8 +67,8 @@ class DeckListViewsTest : public ::testing::Test {
 
     Deck deck{{}, {{QString(50, u'霧'), 1}}, 123};  // a first line wider than the deck list
     QWidget Window;
-    QListWidget* List2 = new QListWidget(&Window);
-    QListWidget* List3 = new QListWidget(&Window);
+    CountingList* List2 = new CountingList(&Window);
+    CountingList* List3 = new CountingList(&Window);
     DeckListViews* Views = new DeckListViews(List2, List3, new QLineEdit(&Window), &Window);
 };
 
@@ -62,7 +84,7 @@ TEST_F(DeckListViewsTest, KeepSelectionAndTopLineInStepAsTheDeckChanges) {
     deck.Lines[12].Count = -1;
     deck.Lines.erase(deck.Lines.begin() + 30);
     Views->ShowDeck(deck);
-    QCoreApplication::processEvents();
+    AfterTheDelayedLayout();
     EXPECT_EQ(TopLine(List3), 8);
     ExpectInStep(12);
     EXPECT_EQ(List3->item(12)->text(), QStringLiteral("-1"));
@@ -75,7 +97,7 @@ TEST_F(DeckListViewsTest, KeepSelectionAndTopLineInStepAsTheDeckChanges) {
     Views->ShowDeck(deck);
     Views->ScrollToEnd();  // the appended line shows at once and after the delayed layout
     ExpectInStep(-1, true);
-    QTest::qWait(20);
+    AfterTheDelayedLayout();
     ExpectInStep(-1, true);
     Click(List2, 11);
     deck.Lines.resize(6);  // the selected line is gone: nothing is selected, not a neighbour
