@@ -38,13 +38,11 @@ class FileMenuTest : public Form1Test {
         text->selectAll();
         text->insert(path);  // as pasted: the key simulator types ASCII only
         QTest::keyClick(text, Qt::Key_Return);
-        QApplication::processEvents();
     }
     void Answer(const char* button) {
         Form3* confirm = form_->Files().Confirmation();
         ASSERT_NE(confirm, nullptr);
         QTest::mouseClick(confirm->findChild<QPushButton*>(button), Qt::LeftButton);
-        QApplication::processEvents();
     }
     QString Path(const QString& name) { return QDir::toNativeSeparators(dir_.filePath(name)); }
 };
