@@ -72,13 +72,24 @@ class DeckListViewsTest : public ::testing::Test {
     DeckListViews* Views = new DeckListViews(List2, List3, new QLineEdit(&Window), &Window);
 };
 
-TEST_F(DeckListViewsTest, KeepSelectionAndTopLineInStepAsTheDeckChanges) {
+// Rows far apart, so that the clicked list has scrolled before the click.
+TEST_F(DeckListViewsTest, ClickSelectsTheLineInBothListsAtOneTopLine) {
     for (auto [list, row] : {std::pair{List2, 2}, {List3, 39}, {List2, 25}}) {
+        SCOPED_TRACE(::testing::Message() << (list == List2 ? "List2 " : "List3 ") << row);
         Click(list, row);
         ExpectInStep(row);
     }
-    List3->verticalScrollBar()->setValue(31);
-    EXPECT_EQ(TopLine(List2), 31);
+}
+
+TEST_F(DeckListViewsTest, ScrollingOneListScrollsTheOther) {
+    for (auto [list, top] : {std::pair{List3, 31}, {List2, 8}}) {
+        list->verticalScrollBar()->setValue(top);
+        EXPECT_EQ(TopLine(List2), top);
+        EXPECT_EQ(TopLine(List3), top);
+    }
+}
+
+TEST_F(DeckListViewsTest, ChangedDeckKeepsTheSelectionAndTheTopLine) {
     List2->verticalScrollBar()->setValue(8);
     Click(List3, 12);
     deck.Lines[12].Count = -1;
@@ -87,32 +98,63 @@ TEST_F(DeckListViewsTest, KeepSelectionAndTopLineInStepAsTheDeckChanges) {
     AfterTheDelayedLayout();
     EXPECT_EQ(TopLine(List3), 8);
     ExpectInStep(12);
+}
+
+TEST_F(DeckListViewsTest, ChangedDeckRewritesTheChangedLines) {
+    deck.Lines[12].Count = -1;
+    deck.Lines.erase(deck.Lines.begin() + 30);
+    Views->ShowDeck(deck);
     EXPECT_EQ(List3->item(12)->text(), QStringLiteral("-1"));
     EXPECT_EQ(List2->item(30)->text(), QStringLiteral("E31 霧谷の番兵"));
     EXPECT_EQ(List2->count(), 59);
-    Views->ShowLoadedDeck(deck);  // from the first line, nothing selected
+    EXPECT_EQ(List3->count(), 59);
+}
+
+TEST_F(DeckListViewsTest, LoadedDeckShowsFromTheFirstLineWithNothingSelected) {
+    Click(List3, 39);
+    Views->ShowLoadedDeck(deck);
     EXPECT_EQ(TopLine(List2), 0);
     ExpectInStep(-1);
+}
+
+TEST_F(DeckListViewsTest, AppendedLineShowsAtOnceAndAfterTheDelayedLayout) {
     deck.Lines.push_back({QStringLiteral("M900 新入りの鷹匠"), 1});
     Views->ShowDeck(deck);
-    Views->ScrollToEnd();  // the appended line shows at once and after the delayed layout
+    Views->ScrollToEnd();
     ExpectInStep(-1, true);
     AfterTheDelayedLayout();
     ExpectInStep(-1, true);
+}
+
+TEST_F(DeckListViewsTest, SelectedLineThatIsGoneLeavesNothingSelected) {
     Click(List2, 11);
-    deck.Lines.resize(6);  // the selected line is gone: nothing is selected, not a neighbour
+    deck.Lines.resize(6);  // not a neighbour either
     Views->ShowDeck(deck);
     ExpectInStep(-1);
-    // Right presses select nothing; the deck list asks for the pop-up, even below the last line.
-    QSignalSpy popups(Views, &DeckListViews::PopupRequested);
+}
+
+TEST_F(DeckListViewsTest, RightPressesSelectNothing) {
     Click(List2, 1);
-    const QPoint at = List2->visualItemRect(List2->item(4)).center();
-    QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, at);
-    QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, {10, List2->height() - 10});
+    for (auto [list, row] : {std::pair{List2, 4}, {List3, 2}}) {
+        Click(list, row, Qt::RightButton);
+    }
+    ExpectInStep(1);
+}
+
+// The count list asks for nothing; the deck list asks even below its last line.
+TEST_F(DeckListViewsTest, RightPressOnTheDeckListAsksForThePopup) {
+    deck.Lines.resize(6);
+    Views->ShowDeck(deck);
+    QSignalSpy popups(Views, &DeckListViews::PopupRequested);
+    const QPoint onLine = List2->visualItemRect(List2->item(4)).center();
+    const QPoint below(10, List2->height() - 10);
+    for (const QPoint at : {onLine, below}) {
+        QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, at);
+    }
     Click(List3, 2, Qt::RightButton);
     ASSERT_EQ(popups.count(), 2);
-    EXPECT_EQ(popups.at(0).at(0).toPoint(), List2->viewport()->mapToGlobal(at));
-    ExpectInStep(1);
+    EXPECT_EQ(popups.at(0).at(0).toPoint(), List2->viewport()->mapToGlobal(onLine));
+    EXPECT_EQ(popups.at(1).at(0).toPoint(), List2->viewport()->mapToGlobal(below));
 }
 
 TEST(DeckStatsPanel, ShowsTheCastleNumberInColourAndEachTallyInItsLabel) {
