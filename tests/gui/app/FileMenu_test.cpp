@@ -145,14 +145,6 @@ TEST_F(FileMenuTest, OpenReadsAnyFileAsACardListAndKeepsTheDeck) {
     EXPECT_EQ(Lines("List2").size(), 1);
 }
 
-TEST_F(FileMenuTest, RelativeNamesResolveAgainstTheCurrentDirectory) {
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    Use(QKeySequence("Ctrl+S"), nullptr, "relative.dek");
-    QDir::setCurrent(previous);
-    EXPECT_TRUE(QFileInfo::exists(dir_.filePath("relative.dek")));
-}
-
 TEST_F(FileMenuTest, QuitLeavesDialogsOpenAboutIsOneWindow) {
     EXPECT_FALSE(form_->findChild<QAction*>("DeckAdd")->isEnabled());
     form_->findChild<QAction*>("DeckOpen")->trigger();
