@@ -63,7 +63,8 @@ class Form1Test : public ::testing::Test {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
         }
-        QApplication::processEvents();
+        // Windows that delete themselves when closed go now, not in a later test.
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void Start() { Main(catalogue_, *form_, cardListPath_); }
 

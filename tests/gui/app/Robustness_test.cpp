@@ -1,19 +1,12 @@
-// The main window's overwrite question while the file it asks about vanishes, on a path with
-// Japanese characters and blanks: "はい" writes the whole file afresh.
+// The main window over a card list that is one huge line: it shows at once, in little memory.
 #include <QAction>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
 #include <sys/resource.h>
 
 #include "Form1Fixture.h"
-#include "files/DeckFile.h"
-#include "files/DeckHtml.h"
 #include "files/ui/FileWindows.h"
-#include "files/ui/Form2.h"
-#include "files/ui/Form3.h"
-#include "platform/TextFile.h"
 
 namespace kestrava::test {
 namespace {
@@ -48,35 +41,6 @@ TEST_F(RobustnessTest, HugeLineEndsTheReadingAtOnce) {
     EXPECT_EQ(Text("Label24"), "Load " + cardListPath_);  // read, as an empty deck
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_LT(PeakMegabytes() - peakBefore, 100);
-}
-
-TEST_F(RobustnessTest, FileThatVanishesBeforeYesIsWrittenAfresh) {
-    Start();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-    Click("Check24");
-    SelectCard(1);  // G-1
-    Click("Command2");
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("デッキ 置き場"));
-    const QString path = QDir::toNativeSeparators(dir_.filePath("デッキ 置き場/古い デッキ"));
-    for (bool html : {false, true}) {
-        const auto lines = html ? DeckHtmlLines : DeckFileLines;
-        const QByteArray expected = EncodeCp932Lines(
-            lines(form_->CurrentDeck(), form_->Tallies(), catalogue_.FactionNames));
-        SCOPED_TRACE(html ? "html page" : "deck file");
-        WriteBytes(path, "old");
-        form_->findChild<QAction*>(html ? "print_HTML" : "Save")->trigger();
-        auto* text = form_->Files().FileDialog()->findChild<QLineEdit*>("Text1");
-        text->selectAll();
-        text->insert(path);  // as pasted: the key simulator types ASCII only
-        QTest::keyClick(text, Qt::Key_Return);
-        Form3* question = form_->Files().Confirmation();
-        ASSERT_NE(question, nullptr);
-        ASSERT_TRUE(QFile::remove(path));
-        QTest::mouseClick(question->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        EXPECT_EQ(form_->Files().Confirmation(), nullptr);
-        EXPECT_EQ(Text("Label24"), "Save " + path);
-        EXPECT_EQ(ReadBytes(path), expected);
-    }
 }
 
 }  // namespace

@@ -8,9 +8,23 @@
 
 #include "deck/ui/DeckListViews.h"
 #include "deck/ui/DeckStatsPanel.h"
+#include "support/TryExpect.h"
 
 namespace kestrava {
 namespace {
+
+// A list that counts its layout passes, so that a test can wait for the one Qt runs later.
+class CountingList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+    void doItemsLayout() override {
+        ++Layouts;
+        QListWidget::doItemsLayout();
+    }
+    // Asks for a layout pass as a change of rows does: the event loop runs it.
+    void ScheduleLayout() { scheduleDelayedItemsLayout(); }
+    int Layouts = 0;
+};
 
 // The lists placed as in the main window, in pixels, showing 60 made-up lines.
 class DeckListViewsTest : public ::testing::Test {
@@ -24,7 +38,15 @@ class DeckListViewsTest : public ::testing::Test {
         Window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
         Views->ShowDeck(deck);
-        QCoreApplication::processEvents();
+        AfterTheDelayedLayout();  // the scroll ranges are set
+    }
+    // Lets the event loop run the delayed layout that follows every change of rows.
+    void AfterTheDelayedLayout() {
+        for (CountingList* list : {List2, List3}) {
+            const int before = list->Layouts;
+            list->ScheduleLayout();
+            TRY_ASSERT(list->Layouts > before);
+        }
     }
     static int TopLine(const QListWidget* list) { return list->indexAt({2, 2}).row(); }
     void Click(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton) {
@@ -45,52 +67,94 @@ class DeckListViewsTest : public ::testing::Test {
 
     Deck deck{{}, {{QString(50, u'霧'), 1}}, 123};  // a first line wider than the deck list
     QWidget Window;
-    QListWidget* List2 = new QListWidget(&Window);
-    QListWidget* List3 = new QListWidget(&Window);
+    CountingList* List2 = new CountingList(&Window);
+    CountingList* List3 = new CountingList(&Window);
     DeckListViews* Views = new DeckListViews(List2, List3, new QLineEdit(&Window), &Window);
 };
 
-TEST_F(DeckListViewsTest, KeepSelectionAndTopLineInStepAsTheDeckChanges) {
+// Rows far apart, so that the clicked list has scrolled before the click.
+TEST_F(DeckListViewsTest, ClickSelectsTheLineInBothListsAtOneTopLine) {
     for (auto [list, row] : {std::pair{List2, 2}, {List3, 39}, {List2, 25}}) {
+        SCOPED_TRACE(::testing::Message() << (list == List2 ? "List2 " : "List3 ") << row);
         Click(list, row);
         ExpectInStep(row);
     }
-    List3->verticalScrollBar()->setValue(31);
-    EXPECT_EQ(TopLine(List2), 31);
+}
+
+TEST_F(DeckListViewsTest, ScrollingOneListScrollsTheOther) {
+    for (auto [list, top] : {std::pair{List3, 31}, {List2, 8}}) {
+        list->verticalScrollBar()->setValue(top);
+        EXPECT_EQ(TopLine(List2), top);
+        EXPECT_EQ(TopLine(List3), top);
+    }
+}
+
+TEST_F(DeckListViewsTest, ChangedDeckKeepsTheSelectionAndTheTopLine) {
     List2->verticalScrollBar()->setValue(8);
     Click(List3, 12);
     deck.Lines[12].Count = -1;
     deck.Lines.erase(deck.Lines.begin() + 30);
     Views->ShowDeck(deck);
-    QCoreApplication::processEvents();
+    AfterTheDelayedLayout();
     EXPECT_EQ(TopLine(List3), 8);
     ExpectInStep(12);
+}
+
+TEST_F(DeckListViewsTest, ChangedDeckRewritesTheChangedLines) {
+    deck.Lines[12].Count = -1;
+    deck.Lines.erase(deck.Lines.begin() + 30);
+    Views->ShowDeck(deck);
     EXPECT_EQ(List3->item(12)->text(), QStringLiteral("-1"));
     EXPECT_EQ(List2->item(30)->text(), QStringLiteral("E31 霧谷の番兵"));
     EXPECT_EQ(List2->count(), 59);
-    Views->ShowLoadedDeck(deck);  // from the first line, nothing selected
+    EXPECT_EQ(List3->count(), 59);
+}
+
+TEST_F(DeckListViewsTest, LoadedDeckShowsFromTheFirstLineWithNothingSelected) {
+    Click(List3, 39);
+    Views->ShowLoadedDeck(deck);
     EXPECT_EQ(TopLine(List2), 0);
     ExpectInStep(-1);
+}
+
+TEST_F(DeckListViewsTest, AppendedLineShowsAtOnceAndAfterTheDelayedLayout) {
     deck.Lines.push_back({QStringLiteral("M900 新入りの鷹匠"), 1});
     Views->ShowDeck(deck);
-    Views->ScrollToEnd();  // the appended line shows at once and after the delayed layout
+    Views->ScrollToEnd();
     ExpectInStep(-1, true);
-    QTest::qWait(20);
+    AfterTheDelayedLayout();
     ExpectInStep(-1, true);
+}
+
+TEST_F(DeckListViewsTest, SelectedLineThatIsGoneLeavesNothingSelected) {
     Click(List2, 11);
-    deck.Lines.resize(6);  // the selected line is gone: nothing is selected, not a neighbour
+    deck.Lines.resize(6);  // not a neighbour either
     Views->ShowDeck(deck);
     ExpectInStep(-1);
-    // Right presses select nothing; the deck list asks for the pop-up, even below the last line.
-    QSignalSpy popups(Views, &DeckListViews::PopupRequested);
+}
+
+TEST_F(DeckListViewsTest, RightPressesSelectNothing) {
     Click(List2, 1);
-    const QPoint at = List2->visualItemRect(List2->item(4)).center();
-    QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, at);
-    QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, {10, List2->height() - 10});
+    for (auto [list, row] : {std::pair{List2, 4}, {List3, 2}}) {
+        Click(list, row, Qt::RightButton);
+    }
+    ExpectInStep(1);
+}
+
+// The count list asks for nothing; the deck list asks even below its last line.
+TEST_F(DeckListViewsTest, RightPressOnTheDeckListAsksForThePopup) {
+    deck.Lines.resize(6);
+    Views->ShowDeck(deck);
+    QSignalSpy popups(Views, &DeckListViews::PopupRequested);
+    const QPoint onLine = List2->visualItemRect(List2->item(4)).center();
+    const QPoint below(10, List2->height() - 10);
+    for (const QPoint at : {onLine, below}) {
+        QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, at);
+    }
     Click(List3, 2, Qt::RightButton);
     ASSERT_EQ(popups.count(), 2);
-    EXPECT_EQ(popups.at(0).at(0).toPoint(), List2->viewport()->mapToGlobal(at));
-    ExpectInStep(1);
+    EXPECT_EQ(popups.at(0).at(0).toPoint(), List2->viewport()->mapToGlobal(onLine));
+    EXPECT_EQ(popups.at(1).at(0).toPoint(), List2->viewport()->mapToGlobal(below));
 }
 
 TEST(DeckStatsPanel, ShowsTheCastleNumberInColourAndEachTallyInItsLabel) {

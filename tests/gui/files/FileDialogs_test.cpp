@@ -69,62 +69,160 @@ class FileDialogs : public ::testing::Test {
     std::unique_ptr<FileWindows> windows_ = std::make_unique<FileWindows>(actions_);
 };
 
-TEST_F(FileDialogs, BrowsingShowsDirectoriesAndFilesAndChoosesOne) {
-    for (const QString name : {"outer/inner/", "outer/Beta/", "outer/alpha/", "gone/", "d.dek/",
-                               "outer/x.dek", "b.dek", "A.dek", "UPPER.DEK", "p.htm", "p.html"}) {
-        ASSERT_TRUE(name.endsWith('/') ? QDir().mkpath(name) : QFile(name).open(QFile::WriteOnly));
+// In the temporary directory: folders, one of them named like a deck, and files of each kind.
+class FileDialogBrowsing : public FileDialogs {
+  protected:
+    void SetUp() override {
+        FileDialogs::SetUp();
+        for (const QString name :
+             {"outer/inner/", "outer/Beta/", "outer/alpha/", "gone/", "d.dek/", "outer/x.dek",
+              "b.dek", "A.dek", "UPPER.DEK", "p.htm", "p.html"}) {
+            ASSERT_TRUE(name.endsWith('/') ? QDir().mkpath(name)
+                                           : QFile(name).open(QFile::WriteOnly));
+        }
     }
-    QPointer<Form2> dialog = windows_->ShowFileDialog(FileDialogMode::CardList);
-    auto* dirs = dialog->findChild<QListWidget*>("Dir1");
-    auto* files = dialog->findChild<QListWidget*>("File1");
-    auto* text = dialog->findChild<QLineEdit*>("Text1");
-    EXPECT_EQ(Texts(files), QStringList({"A.dek", "b.dek", "p.htm", "p.html", "UPPER.DEK"}));
-    // A command while the dialog is open re-uses it, in its directory, with its path.
-    EXPECT_EQ(windows_->ShowFileDialog(FileDialogMode::HtmlSave), dialog);
-    EXPECT_EQ(Texts(files), QStringList({"p.htm"}));
-    windows_->ShowFileDialog(FileDialogMode::DeckSave);  // *.dek in either case, no folder
-    EXPECT_EQ(Texts(files) << text->text(), QStringList({"A.dek", "b.dek", "UPPER.DEK", Path()}));
+    // Shows the dialog in mode and finds its controls.
+    void Show(FileDialogMode mode) {
+        dialog = windows_->ShowFileDialog(mode);
+        dirs = dialog->findChild<QListWidget*>("Dir1");
+        files = dialog->findChild<QListWidget*>("File1");
+        text = dialog->findChild<QLineEdit*>("Text1");
+    }
+    // Everything the dialog shows.
+    QStringList Shown() const { return Texts(dirs) + Texts(files) << text->text(); }
+
+    // Rows of the directory list: the root, each ancestor a step further in, then the
+    // subdirectories; the current directory's row is depth - 1.
+    const int depth = int(root_.count('/')) + 2;
+    QPointer<Form2> dialog;
+    QListWidget* dirs = nullptr;
+    QListWidget* files = nullptr;
+    QLineEdit* text = nullptr;
+};
+
+// Files only, sorted as a user sorts them; *.dek in either case.
+TEST_F(FileDialogBrowsing, FileListShowsTheFilesOfTheMode) {
+    const QStringList decks = {"A.dek", "b.dek", "UPPER.DEK"};
+    const struct {
+        FileDialogMode Mode;
+        QStringList Files;
+    } cases[] = {
+        {FileDialogMode::CardList, {"A.dek", "b.dek", "p.htm", "p.html", "UPPER.DEK"}},
+        {FileDialogMode::HtmlSave, {"p.htm"}},
+        {FileDialogMode::DeckSave, decks},
+        {FileDialogMode::DeckOpen, decks},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.Mode));
+        Show(c.Mode);
+        EXPECT_EQ(Texts(files), c.Files);
+        dialog->close();
+    }
+}
+
+TEST_F(FileDialogBrowsing, StartsInTheCurrentDirectoryWithItsPath) {
+    Show(FileDialogMode::DeckSave);
+    EXPECT_EQ(dialog->Directory(), Path());
+    EXPECT_EQ(text->text(), Path());
+}
+
+// Refilling the file list for the new mode chooses no file either.
+TEST_F(FileDialogBrowsing, CommandWhileOpenReusesTheDialogWithItsDirectoryAndPath) {
+    Show(FileDialogMode::CardList);
     ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
     text->setText("typed");
-    windows_->ShowFileDialog(FileDialogMode::DeckOpen);  // refilling the list chooses nothing
+    EXPECT_EQ(windows_->ShowFileDialog(FileDialogMode::DeckOpen), dialog);
+    EXPECT_EQ(dialog->Directory(), Path("outer/"));
     EXPECT_EQ(Texts(files) << text->text(), QStringList({"x.dek", "typed"}));
+}
 
-    // The root, each ancestor a step further in (the current one chosen), then the
-    // subdirectories as a user sorts them.
-    const int depth = int(root_.count('/')) + 2;
+TEST_F(FileDialogBrowsing, DirectoryListShowsTheAncestorsThenTheSubdirectories) {
+    Show(FileDialogMode::DeckOpen);
+    ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
     const QString in(2 * depth, u' ');
     EXPECT_EQ(Texts(dirs).mid(depth - 1),
               QStringList({in.mid(2) + "outer", in + "alpha", in + "Beta", in + "inner"}));
     EXPECT_EQ(dirs->currentRow(), depth - 1);
-    DoubleClick(dirs, depth + 2);
-    EXPECT_EQ(dialog->Directory() + text->text(), Path("outer/inner/") + Path("outer/inner/"));
-    // Enter on a directory enters it and must not press the action button.
-    dirs->setCurrentRow(depth - 2);
-    QTest::keyClick(dirs, Qt::Key_Return);
-    EXPECT_EQ(dialog->Directory() + text->text(), Path() + Path());
-    EXPECT_TRUE(dialog->isVisible() && actions_.Calls.isEmpty());
+}
 
-    // A directory that vanished leaves the dialog where it was.
-    const QStringList before = Texts(dirs) + Texts(files) << text->text();
+TEST_F(FileDialogBrowsing, DoubleClickOnADirectoryEntersIt) {
+    Show(FileDialogMode::DeckOpen);
+    ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
+    DoubleClick(dirs, depth + 2);  // inner
+    EXPECT_EQ(dialog->Directory(), Path("outer/inner/"));
+    EXPECT_EQ(text->text(), Path("outer/inner/"));
+}
+
+// Enter in the directory list must not press the action button.
+TEST_F(FileDialogBrowsing, EnterOnADirectoryEntersItAndActsOnNothing) {
+    Show(FileDialogMode::DeckOpen);
+    ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
+    dirs->setCurrentRow(depth - 2);  // the root
+    QTest::keyClick(dirs, Qt::Key_Return);
+    EXPECT_EQ(dialog->Directory(), Path());
+    EXPECT_EQ(text->text(), Path());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(actions_.Calls, QStringList());
+}
+
+TEST_F(FileDialogBrowsing, VanishedDirectoryLeavesTheDialogWhereItWas) {
+    Show(FileDialogMode::DeckOpen);
+    const QStringList before = Shown();
+    ASSERT_EQ(dirs->item(depth)->text().trimmed(), "gone");
     ASSERT_TRUE(QDir(root_).rmdir("gone"));
     DoubleClick(dirs, depth);
-    EXPECT_EQ(Texts(dirs) + Texts(files) << text->text(), before);
+    EXPECT_EQ(Shown(), before);
+}
 
+TEST_F(FileDialogBrowsing, EnterOnAFileActsOnIt) {
+    Show(FileDialogMode::DeckOpen);
     files->setFocus();
     QTest::keyClick(files, Qt::Key_Down);
     QTest::keyClick(files, Qt::Key_Return);
     EXPECT_EQ(actions_.Calls, QStringList({"Load " + Path("A.dek"), "deck " + Path("A.dek")}));
-    // Closed, it is forgotten at once: a command before its deletion gets a fresh one.
+}
+
+// A command before the deletion of a closed dialog gets a fresh one.
+TEST_F(FileDialogBrowsing, ClosedDialogIsForgottenAtOnce) {
+    Show(FileDialogMode::DeckOpen);
+    QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(windows_->FileDialog(), nullptr);
     EXPECT_NE(windows_->ShowFileDialog(FileDialogMode::DeckSave), dialog);
     DeleteClosed();
     EXPECT_TRUE(dialog.isNull());
 }
 
-// The calls name the typed path as %1; a load or save fails where "failed" follows. A path with
-// a file at it opens the confirmation, answered by a key or a click: Command1 is yes.
-TEST_F(FileDialogs, ActionOpensOrSavesByModeAndAsksBeforeReplacingAFile) {
+// The calls name the typed path as %1; a load or save fails where "failed" follows.
+TEST_F(FileDialogs, ActionLoadsOrSavesByMode) {
     using M = FileDialogMode;
     ASSERT_TRUE(QDir(root_).mkdir("folder"));
+    const struct {
+        M Mode;
+        const char* Path;
+        QStringList Calls;
+    } cases[] = {
+        {M::DeckOpen, "デッキ 1.dek", {"Load %1", "deck %1", "failed"}},
+        {M::CardList, "c", {"Load %1", "cards %1", "refresh", "failed"}},
+        {M::HtmlSave, "new.dek", {"Save %1", "write html %1", "failed"}},
+        {M::HtmlSave, "folder", {"Save %1", "write html %1"}},
+        {M::DeckSave, "new.dek", {"Save %1", "write deck %1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Path);
+        actions_.Calls.clear();
+        actions_.Result = !c.Calls.contains("failed");
+        QPointer<Form2> dialog = Type(c.Mode, c.Path);
+        EXPECT_EQ(windows_->Confirmation(), nullptr);
+        EXPECT_EQ(actions_.Calls, QStringList(c.Calls).replaceInStrings("%1", c.Path));
+        DeleteClosed();
+        EXPECT_TRUE(dialog.isNull());
+    }
+}
+
+// A path with a file at it, or a link to none, opens the confirmation, answered by a key or a
+// click: Command1 is yes.
+TEST_F(FileDialogs, SavingOverAFileAsksFirst) {
+    using M = FileDialogMode;
     ASSERT_TRUE(QFile::link(Path("gone.dek"), Path("dangling.dek")));
     test::WriteBytes(Path("a<b>&c.htm"), "old");
     const struct {
@@ -133,10 +231,6 @@ TEST_F(FileDialogs, ActionOpensOrSavesByModeAndAsksBeforeReplacingAFile) {
         const char* Answer;
         QStringList Calls;
     } cases[] = {
-        {M::DeckOpen, "デッキ 1.dek", nullptr, {"Load %1", "deck %1", "failed"}},
-        {M::CardList, "c", nullptr, {"Load %1", "cards %1", "refresh", "failed"}},
-        {M::HtmlSave, "new.dek", nullptr, {"Save %1", "write html %1", "failed"}},
-        {M::HtmlSave, "folder", nullptr, {"Save %1", "write html %1"}},
         {M::DeckSave, "dangling.dek", "Command2", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Esc", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Enter", {"Save %1"}},
@@ -145,32 +239,33 @@ TEST_F(FileDialogs, ActionOpensOrSavesByModeAndAsksBeforeReplacingAFile) {
         {M::HtmlSave, "a<b>&c.htm", "Command1", {"Save %1", "Save %1", "write html %1"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.Path) + " " + (c.Answer ? c.Answer : ""));
+        SCOPED_TRACE(std::string(c.Path) + " " + c.Answer);
         actions_.Calls.clear();
         actions_.Result = !c.Calls.contains("failed");
         QPointer<Form2> dialog = Type(c.Mode, c.Path);
         QPointer<Form3> confirmation = windows_->Confirmation();
-        ASSERT_EQ(!confirmation, !c.Answer);
-        if (confirmation) {
-            const auto* label = confirmation->findChild<QLabel*>("Label1");
-            EXPECT_TRUE(label->text().endsWith(c.Path) && label->textFormat() == Qt::PlainText);
-            if (auto* button = confirmation->findChild<QWidget*>(c.Answer)) {
-                QTest::mouseClick(button, Qt::LeftButton);
-            } else {
-                QTest::keyClick(confirmation, *c.Answer == 'E' ? Qt::Key_Return : Qt::Key_Escape);
-            }
+        ASSERT_TRUE(confirmation);
+        const auto* label = confirmation->findChild<QLabel*>("Label1");
+        EXPECT_TRUE(label->text().endsWith(c.Path) && label->textFormat() == Qt::PlainText);
+        if (auto* button = confirmation->findChild<QWidget*>(c.Answer)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            QTest::keyClick(confirmation, *c.Answer == 'E' ? Qt::Key_Return : Qt::Key_Escape);
         }
         EXPECT_EQ(actions_.Calls, QStringList(c.Calls).replaceInStrings("%1", c.Path));
         DeleteClosed();  // both closed
         EXPECT_TRUE(dialog.isNull() && confirmation.isNull());
     }
+}
 
-    // Saving again while the confirmation is open shows it again, as it was.
-    Type(M::DeckSave, "a<b>&c.htm");
+// Saving again while the question is open shows it again, as it was: yes writes the first save.
+TEST_F(FileDialogs, SavingAgainWhileAskedShowsTheSameQuestion) {
+    test::WriteBytes(Path("a<b>&c.htm"), "old");
+    Type(FileDialogMode::DeckSave, "a<b>&c.htm");
     QPointer<Form3> confirmation = windows_->Confirmation();
     ASSERT_TRUE(confirmation);
     confirmation->hide();
-    Type(M::HtmlSave, "a<b>&c.htm");
+    Type(FileDialogMode::HtmlSave, "a<b>&c.htm");
     EXPECT_TRUE(windows_->Confirmation() == confirmation && confirmation->isVisible());
     QTest::mouseClick(confirmation->findChild<QWidget*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(actions_.Calls.last(), "write deck a<b>&c.htm");
