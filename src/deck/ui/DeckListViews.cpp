@@ -69,22 +69,22 @@ bool IsRightButtonEvent(const QEvent* event) {
 
 }  // namespace
 
-DeckListViews::DeckListViews(QListWidget* List2, QListWidget* List3, QLineEdit* Text1,
+DeckListViews::DeckListViews(QListWidget* deckList, QListWidget* countList, QLineEdit* totalBox,
                              QObject* parent)
     : QObject(parent),
-      List2(List2),
-      List3(List3),
-      Text1(Text1),
-      DeckViewport(List2->viewport()),
-      CountViewport(List3->viewport()) {
-    PrepareList(List2);
-    PrepareList(List3);
-    List3->setFont(List2->font());
-    List3->setSpacing(List2->spacing());
-    Text1->setReadOnly(true);
+      List2_(deckList),
+      List3_(countList),
+      Text1_(totalBox),
+      deckViewport_(deckList->viewport()),
+      countViewport_(countList->viewport()) {
+    PrepareList(List2_);
+    PrepareList(List3_);
+    List3_->setFont(List2_->font());
+    List3_->setSpacing(List2_->spacing());
+    Text1_->setReadOnly(true);
 
-    for (QListWidget* list : {List2, List3}) {
-        QListWidget* other = list == List2 ? List3 : List2;
+    for (QListWidget* list : {List2_, List3_}) {
+        QListWidget* other = list == List2_ ? List3_ : List2_;
         connect(list, &QListWidget::itemSelectionChanged, this,
                 [this, list, other] { CopySelection(list, other); });
         connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
@@ -96,7 +96,7 @@ DeckListViews::DeckListViews(QListWidget* List2, QListWidget* List3, QLineEdit* 
 
 void DeckListViews::ShowDeck(const Deck& deck) {
     const int selected = SelectedIndex();
-    const int top = TopLine(List2);
+    const int top = TopLine(List2_);
 
     QStringList texts;
     QStringList counts;
@@ -107,16 +107,16 @@ void DeckListViews::ShowDeck(const Deck& deck) {
         counts.append(QString::number(line.Count));
     }
 
-    Syncing = true;
-    ShowTexts(List2, texts);
-    ShowTexts(List3, counts);
-    const int keep = selected < List3->count() ? selected : -1;
-    SelectRow(List2, keep);
-    SelectRow(List3, keep);
-    Syncing = false;
+    syncing_ = true;
+    ShowTexts(List2_, texts);
+    ShowTexts(List3_, counts);
+    const int keep = selected < List3_->count() ? selected : -1;
+    SelectRow(List2_, keep);
+    SelectRow(List3_, keep);
+    syncing_ = false;
     SetTopLine(top);
 
-    Text1->setText(QString::number(deck.Total));
+    Text1_->setText(QString::number(deck.Total));
 }
 
 void DeckListViews::ShowLoadedDeck(const Deck& deck) {
@@ -126,26 +126,26 @@ void DeckListViews::ShowLoadedDeck(const Deck& deck) {
 }
 
 void DeckListViews::ScrollToEnd() {
-    Syncing = true;
-    for (QListWidget* list : {List2, List3}) {
+    syncing_ = true;
+    for (QListWidget* list : {List2_, List3_}) {
         // Rows just added reach the scroll range only on the next layout pass; lay out now so
         // the bottom is the new last line.
         list->doItemsLayout();
         list->scrollToBottom();
     }
-    Syncing = false;
-    CopyTopLine(List2, List3);
+    syncing_ = false;
+    CopyTopLine(List2_, List3_);
 }
 
 int DeckListViews::SelectedIndex() const {
-    return SelectedRow(List3);
+    return SelectedRow(List3_);
 }
 
 void DeckListViews::ClearSelection() {
-    Syncing = true;
-    SelectRow(List2, -1);
-    SelectRow(List3, -1);
-    Syncing = false;
+    syncing_ = true;
+    SelectRow(List2_, -1);
+    SelectRow(List3_, -1);
+    syncing_ = false;
 }
 
 bool DeckListViews::eventFilter(QObject* watched, QEvent* event) {
@@ -154,8 +154,8 @@ bool DeckListViews::eventFilter(QObject* watched, QEvent* event) {
     if (!IsRightButtonEvent(event)) {
         return QObject::eventFilter(watched, event);
     }
-    const bool onDeckList = watched == DeckViewport;
-    if (onDeckList || watched == CountViewport) {
+    const bool onDeckList = watched == deckViewport_;
+    if (onDeckList || watched == countViewport_) {
         if (onDeckList && event->type() == QEvent::MouseButtonPress) {
             emit PopupRequested(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         }
@@ -167,30 +167,30 @@ bool DeckListViews::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DeckListViews::CopySelection(QListWidget* from, QListWidget* to) {
-    if (Syncing) {
+    if (syncing_) {
         return;
     }
-    Syncing = true;
+    syncing_ = true;
     SelectRow(to, SelectedRow(from));
     // Selecting may have scrolled the other list to its row; the source's top line rules.
     to->verticalScrollBar()->setValue(TopLine(from));
-    Syncing = false;
+    syncing_ = false;
 }
 
 void DeckListViews::CopyTopLine(QListWidget* from, QListWidget* to) {
-    if (Syncing || TopLine(to) == TopLine(from)) {
+    if (syncing_ || TopLine(to) == TopLine(from)) {
         return;
     }
-    Syncing = true;
+    syncing_ = true;
     to->verticalScrollBar()->setValue(TopLine(from));
-    Syncing = false;
+    syncing_ = false;
 }
 
 void DeckListViews::SetTopLine(int top) {
-    Syncing = true;
-    List2->verticalScrollBar()->setValue(top);
-    List3->verticalScrollBar()->setValue(TopLine(List2));
-    Syncing = false;
+    syncing_ = true;
+    List2_->verticalScrollBar()->setValue(top);
+    List3_->verticalScrollBar()->setValue(TopLine(List2_));
+    syncing_ = false;
 }
 
 }  // namespace kestrava

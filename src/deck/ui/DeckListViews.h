@@ -16,7 +16,8 @@ class DeckListViews : public QObject {
     Q_OBJECT
 
   public:
-    DeckListViews(QListWidget* List2, QListWidget* List3, QLineEdit* Text1, QObject* parent);
+    DeckListViews(QListWidget* deckList, QListWidget* countList, QLineEdit* totalBox,
+                  QObject* parent);
 
     // Rewrites both lists and the total from deck, keeping the selected index (when still a
     // line) and the top line.
@@ -47,12 +48,12 @@ class DeckListViews : public QObject {
     void CopyTopLine(QListWidget* from, QListWidget* to);
     void SetTopLine(int top);
 
-    QListWidget* List2;
-    QListWidget* List3;
-    QLineEdit* Text1;
-    const QObject* DeckViewport;
-    const QObject* CountViewport;
-    bool Syncing = false;  // set while one list is being moved to match the other
+    QListWidget* List2_;
+    QListWidget* List3_;
+    QLineEdit* Text1_;
+    const QObject* deckViewport_;
+    const QObject* countViewport_;
+    bool syncing_ = false;  // set while one list is being moved to match the other
 };
 
 }  // namespace kestrava

@@ -23,37 +23,37 @@ void ShowNumber(QLabel* label, qint16 value) {
 }  // namespace
 
 DeckStatsPanel::DeckStatsPanel(QWidget* parent)
-    : QGroupBox(parent), Form(std::make_unique<Ui::DeckStatsPanel>()) {
-    Form->setupUi(this);
+    : QGroupBox(parent), ui_(std::make_unique<Ui::DeckStatsPanel>()) {
+    ui_->setupUi(this);
 }
 
 DeckStatsPanel::~DeckStatsPanel() = default;
 
 void DeckStatsPanel::ShowTallies(const DeckTallies& tallies) {
     const std::pair<QLabel*, qint16> numbers[] = {
-        {Form->Label16, tallies.CastleCount},    {Form->Label17, tallies.HeroCount},
-        {Form->Label18, tallies.CommanderCount}, {Form->Label19, tallies.TroopCount},
-        {Form->Label20, tallies.FollowerCount},  {Form->Label21, tallies.TacticCount},
-        {Form->Label22, tallies.StratagemCount}, {Form->Label25, tallies.FactionCountC},
-        {Form->Label26, tallies.FactionCountD},  {Form->Label27, tallies.FactionCountE},
-        {Form->Label28, tallies.FactionCountG},  {Form->Label29, tallies.FactionCountM},
-        {Form->Label45, tallies.RareCount},      {Form->Label46, tallies.UncommonCount},
-        {Form->Label47, tallies.CommonCount},
+        {ui_->Label16, tallies.CastleCount},    {ui_->Label17, tallies.HeroCount},
+        {ui_->Label18, tallies.CommanderCount}, {ui_->Label19, tallies.TroopCount},
+        {ui_->Label20, tallies.FollowerCount},  {ui_->Label21, tallies.TacticCount},
+        {ui_->Label22, tallies.StratagemCount}, {ui_->Label25, tallies.FactionCountC},
+        {ui_->Label26, tallies.FactionCountD},  {ui_->Label27, tallies.FactionCountE},
+        {ui_->Label28, tallies.FactionCountG},  {ui_->Label29, tallies.FactionCountM},
+        {ui_->Label45, tallies.RareCount},      {ui_->Label46, tallies.UncommonCount},
+        {ui_->Label47, tallies.CommonCount},
     };
     for (const auto& [label, value] : numbers) {
         ShowNumber(label, value);
     }
 
     const QColor colour = CastleQuotaReached(tallies) ? kCastleReachedColour : kCastleShortColour;
-    if (Form->Label16->palette().color(QPalette::WindowText) != colour) {
-        QPalette palette = Form->Label16->palette();
+    if (ui_->Label16->palette().color(QPalette::WindowText) != colour) {
+        QPalette palette = ui_->Label16->palette();
         palette.setColor(QPalette::WindowText, colour);
-        Form->Label16->setPalette(palette);
+        ui_->Label16->setPalette(palette);
     }
 }
 
 QLabel* DeckStatsPanel::StatusLabel() const {
-    return Form->Label24;
+    return ui_->Label24;
 }
 
 }  // namespace kestrava

@@ -29,7 +29,7 @@ class DeckStatsPanel : public QGroupBox {
     QLabel* StatusLabel() const;  // Label24
 
   private:
-    std::unique_ptr<Ui::DeckStatsPanel> Form;
+    std::unique_ptr<Ui::DeckStatsPanel> ui_;
 };
 
 }  // namespace kestrava

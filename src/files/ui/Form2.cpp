@@ -63,10 +63,10 @@ bool Form2::SetDirectory(const QString& dir) {
 
 void Form2::ShowDirectory(const QString& dir) {
     ui_->Text1->setText(DirectoryText(dir));
-    CurrentDir = ui_->Text1->text();
-    FillDirectoryList(CurrentDir);
+    CurrentDir_ = ui_->Text1->text();
+    FillDirectoryList(CurrentDir_);
     FillFileList();
-    SelectDriveOf(CurrentDir);
+    SelectDriveOf(CurrentDir_);
 }
 
 void Form2::FillDirectoryList(const QString& dir) {
@@ -93,7 +93,7 @@ void Form2::FillFileList() {
     // Refilling is no choice of the user's: it must not write a file name into Text1.
     const QSignalBlocker blocker(ui_->File1);
     ui_->File1->clear();
-    ui_->File1->addItems(MatchingFileNames(CurrentDir, pattern_));
+    ui_->File1->addItems(MatchingFileNames(CurrentDir_, pattern_));
 }
 
 void Form2::SelectDriveOf(const QString& dir) {
@@ -111,13 +111,13 @@ void Form2::EnterDirectoryItem(const QListWidgetItem* item) {
 
 void Form2::ChangeDrive(int index) {
     if (!SetDirectory(ui_->Drive1->itemData(index).toString())) {
-        SelectDriveOf(CurrentDir);
+        SelectDriveOf(CurrentDir_);
     }
 }
 
 void Form2::ChooseFile(const QListWidgetItem* item) {
     if (item != nullptr) {
-        ui_->Text1->setText(CurrentDir + item->text());
+        ui_->Text1->setText(CurrentDir_ + item->text());
     }
 }
 

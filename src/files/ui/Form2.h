@@ -31,7 +31,7 @@ class Form2 : public QDialog {
     // The file list's pattern; "*" lists every file.
     QString Pattern() const { return pattern_; }
     // The directory shown, in native separators with exactly one trailing separator.
-    const QString& Directory() const { return CurrentDir; }
+    const QString& Directory() const { return CurrentDir_; }
     // A change of directory. A directory that cannot be read leaves the dialog as it was and
     // gives false.
     bool SetDirectory(const QString& dir);
@@ -55,7 +55,7 @@ class Form2 : public QDialog {
 
     std::unique_ptr<Ui::Form2> ui_;
     FileActions& actions_;
-    QString CurrentDir;
+    QString CurrentDir_;
     QString pattern_ = kAllFilesPattern;
 };
 

@@ -9,14 +9,14 @@ namespace kestrava {
 
 Form3::Form3(FileActions& actions, const QString& targetPath, SaveKind targetKind, QWidget* parent)
     : QDialog(parent),
-      TargetPath(targetPath),
-      TargetKind(targetKind),
+      TargetPath_(targetPath),
+      TargetKind_(targetKind),
       ui_(std::make_unique<Ui::Form3>()),
       actions_(actions) {
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
-    ui_->Label1->setText(QStringLiteral("ファイル：") + TargetPath);
+    ui_->Label1->setText(QStringLiteral("ファイル：") + TargetPath_);
     // The question is a little wider than its place in the 9-point fixed-pitch font; it keeps
     // its left edge and grows to the right, where the window has room.
     ui_->Label2->adjustSize();
@@ -36,8 +36,8 @@ void Form3::Overwrite() {
     const QPointer<QWidget> self(this);
     // The status line may tell of a later operation by now: say again which file this is, so a
     // failure marks the right one.
-    actions.SetStatus(QStringLiteral("Save ") + TargetPath);
-    EndAction(actions, self, actions.Save(TargetPath, TargetKind));
+    actions.SetStatus(QStringLiteral("Save ") + TargetPath_);
+    EndAction(actions, self, actions.Save(TargetPath_, TargetKind_));
 }
 
 }  // namespace kestrava

@@ -24,12 +24,12 @@ class Form3 : public QDialog {
           QWidget* parent = nullptr);
     ~Form3() override;
 
-    // Fixed at creation: showing the confirmation again never changes what it will write.
-    const QString TargetPath;
-    const SaveKind TargetKind;
-
   private:
     void Overwrite();
+
+    // Fixed at creation: showing the confirmation again never changes what it will write.
+    const QString TargetPath_;
+    const SaveKind TargetKind_;
 
     std::unique_ptr<Ui::Form3> ui_;
     FileActions& actions_;
