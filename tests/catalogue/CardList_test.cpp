@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include "catalogue/CardList.h"
 #include "catalogue/StringTable.h"
 #include "support/FailingDevice.h"
@@ -74,11 +76,7 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
     const QString good = CardLine("C-1", "a");
     QString noFinalComma = CardLine("C-2", "b");
     noFinalComma.chop(1);
-    const struct {
-        const char* what;
-        QStringList lines;
-        qint16 count;
-    } cases[] = {
+    const std::tuple<const char*, QStringList, qint16> cases[] = {
         {"all usable", {good, good, good}, 3},
         {"no final comma", {good, noFinalComma, good}, 1},
         {"32 columns", {good + "extra,more", good}, 2},
@@ -87,10 +85,9 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
         {"empty number", {good, CardLine("C-3", "c", {{5, ""}}), good}, 1},
         {"number out of range", {CardLine("C-3", "c", {{6, "32768"}})}, 0},
         {"fraction", {CardLine("C-3", "c", {{6, "1.5"}})}, 0},
-        {"no comma at all", {"just text"}, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Load(test::CardListBytes(c.lines)), c.count) << c.what;
+        {"no comma at all", {"just text"}, 0}};
+    for (const auto& [what, lines, count] : cases) {
+        EXPECT_EQ(Load(test::CardListBytes(lines)), count) << what;
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,23 +61,20 @@ TEST(Cp932LineReader, AcceptsEveryLineEnd) {
 // A line over the limit ends the reading however it ends, and whatever follows it.
 TEST(Cp932LineReader, LineOverTheLimitEndsTheReading) {
     const QByteArray limit(kMaxLineBytes, 'x');
-    const struct {
-        const char* what;
-        QByteArray bytes;
-        QStringList lines;
-        State state;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, QStringList, State> cases[] = {
         {"at the limit", "a\r\n" + limit + "\r\nb", {"a", limit, "b"}, State::AtEnd},
         {"at the limit, last", "a\r\n" + limit, {"a", limit}, State::AtEnd},
         {"one over, CR LF", "a\r\n" + limit + "x\r\nb", {"a"}, State::LineTooLong},
         {"one over, CR", "a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
         {"one over, last", "a\n" + limit + "x", {"a"}, State::LineTooLong},
-        {"far over", "a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb", {"a"}, State::LineTooLong},
-    };
-    for (const auto& c : cases) {
-        const ReadResult result = ReadAll(c.bytes);
-        EXPECT_EQ(result.lines, c.lines) << c.what;
-        EXPECT_EQ(result.state, c.state) << c.what;
+        {"far over",
+         "a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb",
+         {"a"},
+         State::LineTooLong}};
+    for (const auto& [what, bytes, lines, state] : cases) {
+        const ReadResult result = ReadAll(bytes);
+        EXPECT_EQ(result.lines, lines) << what;
+        EXPECT_EQ(result.state, state) << what;
     }
 }
 
