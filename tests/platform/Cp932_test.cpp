@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/Cp932.h"
 
 namespace kestrava {
@@ -62,18 +64,15 @@ TEST(Cp932, InvalidBytesReadAsReplacementCharacters) {
 
 // Written as Windows writes them, read back as the full-width twins Windows reads.
 TEST(Cp932, CharactersTypedOutsideWindowsTakeTheirTwinsCodes) {
-    const struct {
-        char16_t typed;
-        QByteArray bytes;
-        char16_t read;
-    } cases[] = {{u'\u301C', "\x81\x60", u'\uFF5E'}, {u'\u2212', "\x81\x7C", u'\uFF0D'},
-                 {u'\u2016', "\x81\x61", u'\u2225'}, {u'\u00A2', "\x81\x91", u'\uFFE0'},
-                 {u'\u00A3', "\x81\x92", u'\uFFE1'}, {u'\u00AC', "\x81\xCA", u'\uFFE2'}};
-    for (const auto& c : cases) {
-        const QString typed(QChar(c.typed));
-        EXPECT_EQ(EncodeCp932(typed), c.bytes) << int(c.typed);
-        EXPECT_EQ(Cp932ByteLength(typed), 2) << int(c.typed);
-        EXPECT_EQ(DecodeCp932(c.bytes), QString(QChar(c.read))) << int(c.typed);
+    const std::tuple<char16_t, QByteArray, char16_t> cases[] = {
+        {u'\u301C', "\x81\x60", u'\uFF5E'}, {u'\u2212', "\x81\x7C", u'\uFF0D'},
+        {u'\u2016', "\x81\x61", u'\u2225'}, {u'\u00A2', "\x81\x91", u'\uFFE0'},
+        {u'\u00A3', "\x81\x92", u'\uFFE1'}, {u'\u00AC', "\x81\xCA", u'\uFFE2'}};
+    for (const auto& [unit, bytes, read] : cases) {
+        const QString typed{QChar(unit)};
+        EXPECT_EQ(EncodeCp932(typed), bytes) << int(unit);
+        EXPECT_EQ(Cp932ByteLength(typed), 2) << int(unit);
+        EXPECT_EQ(DecodeCp932(bytes), QString(QChar(read))) << int(unit);
     }
 }
 

@@ -1,6 +1,8 @@
 #include <QClipboard>
 #include <QMenu>
 
+#include <tuple>
+
 #include "Form1Fixture.h"
 
 namespace kestrava::test {
@@ -49,37 +51,32 @@ TEST_F(BrowsingTest, IllustratorFieldFiltersOnlyOnEnterOnAnExactEntry) {
     SelectCard(0);
     const QStringList all = Lines("List1");
     const QStringList aria = {"G-2 " + U(u"緑の弓兵"), "M-1 " + U(u"水の計略")};
-    const struct {
-        const char* typed;  // "": the field is only entered and left
-        Qt::Key key;
-        QString illustrator;
-        QStringList lines;
-    } cases[] = {
+    // Typed ("": the field is only entered and left), the key, the pick, the lines listed.
+    const std::tuple<const char*, Qt::Key, QString, QStringList> cases[] = {
         {"", Qt::Key_Tab, "ALL", all},
         {"aria velden", Qt::Key_Tab, "ALL", all},
         {"Aria Velden", Qt::Key_Tab, "ALL", all},
         {"aria velden", Qt::Key_Return, "ALL", all},
         {"Aria Veld", Qt::Key_Return, "ALL", all},
-        {"Aria Velden", Qt::Key_Return, "Aria Velden", aria},
-    };
+        {"Aria Velden", Qt::Key_Return, "Aria Velden", aria}};
     form_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     QComboBox* combo = Find<QComboBox>("Combo1");
     QListWidget* list = Find<QListWidget>("List1");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.typed) + (c.key == Qt::Key_Tab ? " Tab" : " Enter"));
+    for (const auto& [typed, key, illustrator, lines] : cases) {
+        SCOPED_TRACE(std::string(typed) + (key == Qt::Key_Tab ? " Tab" : " Enter"));
         combo->setFocus(Qt::MouseFocusReason);
         ASSERT_TRUE(combo->hasFocus());
-        if (*c.typed != '\0') {
+        if (*typed != '\0') {
             combo->lineEdit()->selectAll();
-            QTest::keyClicks(combo, c.typed);
+            QTest::keyClicks(combo, typed);
         }
-        QTest::keyClick(combo, c.key);
+        QTest::keyClick(combo, key);
         list->setFocus(Qt::MouseFocusReason);
-        EXPECT_EQ(form_->SelectedIllustrator(), c.illustrator);
-        EXPECT_EQ(Lines("List1"), c.lines);
+        EXPECT_EQ(form_->SelectedIllustrator(), illustrator);
+        EXPECT_EQ(Lines("List1"), lines);
         // No refresh ran: the line chosen before is still chosen.
-        EXPECT_EQ(list->selectedItems().size(), c.lines == all ? 1 : 0);
+        EXPECT_EQ(list->selectedItems().size(), lines == all ? 1 : 0);
     }
 }
 
