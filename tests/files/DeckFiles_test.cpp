@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "files/ClipboardText.h"
 #include "files/DeckFile.h"
@@ -88,12 +89,8 @@ TEST(GoldenFiles, WrittenByteForByteAndReadBack) {
 }
 
 TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
-    const struct {
-        const char* What;
-        QString File;  // written with CR LF
-        QString Name;
-        QStringList Kept;
-    } cases[] = {
+    // What, the file (written with CR LF), the name and entries read.
+    const std::tuple<const char*, QString, QString, QStringList> cases[] = {
         {"empty file: the name stays", "", "前", {}},
         {"name taken as it is", "-C001 a  × 4\nC001 a  × 3\n", "-C001 a  × 4", {"C001 a|3"}},
         {"- skipped", "n\n-\nC001 a  × 3\n-C b  × 4\nD b  × 2\n", "n", {"C001 a|3", "D b|2"}},
@@ -105,16 +102,15 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
         {"blank after the count", "n\nC001 a  × 3 \n", "n", {}},
         {"text without a blank", "n\nC001  × 3\n", "n", {}},
         {"total past 32767", "n\n" + QString("D b  × 9\n").repeated(3641) + "C001 a  × 1\n", "n",
-         QStringList(3640, "D b|9")},
-    };
+         QStringList(3640, "D b|9")}};
     QTemporaryDir dir;
     const QString path = dir.filePath("deck.dek");
-    for (const auto& c : cases) {
-        test::WriteBytes(path, EncodeCp932(QString(c.File).replace("\n", "\r\n")));
+    for (const auto& [what, file, name, kept] : cases) {
+        test::WriteBytes(path, EncodeCp932(QString(file).replace("\n", "\r\n")));
         Deck deck = DeckOf("前", {"C001 前|4"});
         DeckTallies tallies{4, 4, 4, 4};
-        ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), deck, tallies)) << c.What;
-        EXPECT_EQ(Shown(deck), Shown(DeckOf(c.Name, c.Kept))) << c.What;
+        ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), deck, tallies)) << what;
+        EXPECT_EQ(Shown(deck), Shown(DeckOf(name, kept))) << what;
         EXPECT_EQ(tallies.CastleCount + tallies.TroopCount, 0) << "old tallies left over";
     }
 }
@@ -150,11 +146,8 @@ Deck LoadedFromBytes(QByteArray bytes, const CardCatalogue& catalogue) {
 
 TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
     const CardCatalogue catalogue = OddNames();
-    const struct {
-        const char* What;
-        QString Entry;  // the entry line's text before "× 1"
-        QStringList Kept;
-    } cases[] = {
+    // What, the entry line's text before "× 1", the entries read.
+    const std::tuple<const char*, QString, QStringList> cases[] = {
         {"empty name", "G001   ", {"G001 |1", "M900 end|1"}},
         {"name led by a blank", "G002  lead  ", {"G002  lead|1", "M900 end|1"}},
         {"name ended by a blank", "G003 trail  ", {"G003 trail |1", "M900 end|1"}},
@@ -163,12 +156,11 @@ TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
         {"a code alone is no named card", "G006  ", {}},
         {"text of no card without a blank", "Z009  ", {}},
         {"text of no card with a blank", "G005 b  ", {"G005 b|1", "M900 end|1"}},
-        {"empty text", "    ", {}},
-    };
-    for (const auto& c : cases) {
-        const QString file = "n\r\n" + c.Entry + "× 1\r\nM900 end  × 1\r\n";
-        EXPECT_EQ(Shown(LoadedFromBytes(EncodeCp932(file), catalogue)), Shown(DeckOf("n", c.Kept)))
-            << c.What;
+        {"empty text", "    ", {}}};
+    for (const auto& [what, entry, kept] : cases) {
+        const QString file = "n\r\n" + entry + "× 1\r\nM900 end  × 1\r\n";
+        EXPECT_EQ(Shown(LoadedFromBytes(EncodeCp932(file), catalogue)), Shown(DeckOf("n", kept)))
+            << what;
     }
 }
 

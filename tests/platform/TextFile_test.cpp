@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,8 +27,7 @@ struct ReadResult {
 ReadResult ReadAll(QIODevice& device) {
     Cp932LineReader reader(device);
     ReadResult result;
-    QString line;
-    while (reader.ReadLine(line)) {
+    for (QString line; reader.ReadLine(line);) {
         result.lines << line;
     }
     result.state = reader.ReadState();
@@ -40,47 +41,40 @@ ReadResult ReadAll(QByteArray bytes) {
 }
 
 TEST(Cp932LineReader, AcceptsEveryLineEnd) {
-    const struct {
-        QByteArray bytes;
-        QStringList lines;
-    } cases[] = {
+    const std::pair<QByteArray, QStringList> cases[] = {
         {"", {}},
         {"a", {"a"}},
         {"a\r\n", {"a"}},
         {"a\r\nb", {"a", "b"}},
-        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
         {"\r\n\r\n", {"", ""}},
         {"a\r\rb", {"a", "", "b"}},
         {"a\n\rb", {"a", "", "b"}},
-        {"\x82\xa0\r\n\xb1", {QString::fromUtf16(u"あ"), QString::fromUtf16(u"ｱ")}},
-    };
-    for (const auto& c : cases) {
-        const ReadResult result = ReadAll(c.bytes);
-        EXPECT_EQ(result.lines, c.lines) << c.bytes.toStdString();
-        EXPECT_EQ(result.state, State::AtEnd) << c.bytes.toStdString();
+        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
+        {"\x82\xa0\r\n\xb1", {QString::fromUtf16(u"あ"), QString::fromUtf16(u"ｱ")}}};
+    for (const auto& [bytes, lines] : cases) {
+        const ReadResult result = ReadAll(bytes);
+        EXPECT_EQ(result.lines, lines) << bytes.toStdString();
+        EXPECT_EQ(result.state, State::AtEnd) << bytes.toStdString();
     }
 }
 
 // A line over the limit ends the reading however it ends, and whatever follows it.
 TEST(Cp932LineReader, LineOverTheLimitEndsTheReading) {
     const QByteArray limit(kMaxLineBytes, 'x');
-    const struct {
-        const char* what;
-        QByteArray bytes;
-        QStringList lines;
-        State state;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, QStringList, State> cases[] = {
         {"at the limit", "a\r\n" + limit + "\r\nb", {"a", limit, "b"}, State::AtEnd},
         {"at the limit, last", "a\r\n" + limit, {"a", limit}, State::AtEnd},
         {"one over, CR LF", "a\r\n" + limit + "x\r\nb", {"a"}, State::LineTooLong},
         {"one over, CR", "a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
         {"one over, last", "a\n" + limit + "x", {"a"}, State::LineTooLong},
-        {"far over", "a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb", {"a"}, State::LineTooLong},
-    };
-    for (const auto& c : cases) {
-        const ReadResult result = ReadAll(c.bytes);
-        EXPECT_EQ(result.lines, c.lines) << c.what;
-        EXPECT_EQ(result.state, c.state) << c.what;
+        {"far over",
+         "a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb",
+         {"a"},
+         State::LineTooLong}};
+    for (const auto& [what, bytes, lines, state] : cases) {
+        const ReadResult result = ReadAll(bytes);
+        EXPECT_EQ(result.lines, lines) << what;
+        EXPECT_EQ(result.state, state) << what;
     }
 }
 
@@ -104,17 +98,14 @@ TEST(OpenRegularFileForReading, OpensRegularFilesOnly) {
     test::WriteBytes(path, "a");
     const QString pipe = dir.filePath("pipe");
     ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    const struct {
-        QString path;
-        bool opens;
-    } cases[] = {{path, true},
-                 {dir.filePath("none"), false},
-                 {dir.path(), false},
-                 {pipe, false},
-                 {"/dev/zero", false}};
-    for (const auto& c : cases) {
-        QFile file(c.path);
-        EXPECT_EQ(OpenRegularFileForReading(file), c.opens) << c.path.toStdString();
+    const std::pair<QString, bool> cases[] = {{path, true},
+                                              {dir.filePath("none"), false},
+                                              {dir.path(), false},
+                                              {pipe, false},
+                                              {"/dev/zero", false}};
+    for (const auto& [name, opens] : cases) {
+        QFile file(name);
+        EXPECT_EQ(OpenRegularFileForReading(file), opens) << name.toStdString();
     }
 }
 

@@ -9,8 +9,6 @@
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "catalogue/CardList.h"
 #include "files/DeckFile.h"
@@ -80,14 +78,6 @@ TEST_F(FileFaults, DeckNameWithLineBreaksIsSavedAsOneLine) {
     EXPECT_EQ(deck.DeckName, "a b c");
     EXPECT_EQ(deck.Lines.size(), 2u);
     EXPECT_EQ(deck.Total, 6);
-}
-
-// Opening a named pipe waits for a writer that never comes: read it in a child with an alarm.
-TEST_F(FileFaults, NamedPipeIsRefusedAtOnce) {
-    const QString pipe = dir_.filePath("pipe");
-    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    EXPECT_EXIT((alarm(5), _exit(LoadCardList(cards_, pipe) == CardListLoad::Loaded)),
-                ::testing::ExitedWithCode(0), "");
 }
 
 // A file size limit makes every write past it fail: at the first byte, in the middle, at the

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <tuple>
+
 #include "app/CommandLine.h"
 #include "support/QtPrinters.h"
 
@@ -14,23 +16,18 @@ CommandLine Parse(QStringList arguments) {
 }
 
 TEST(CommandLine, ADeckArgumentBecomesAFullPath) {
-    const struct {
-        QStringList arguments;
-        const char* deckPath;
-    } cases[] = {
+    const std::pair<QStringList, const char*> cases[] = {
         {{}, ""},
         {{"mine.dek"}, "/home/user/decks/mine.dek"},
         {{"/srv/their.dek"}, "/srv/their.dek"},
         {{"../old/./デッキ 1.dek"}, "/home/user/old/デッキ 1.dek"},
-        {{"--", "-dash.dek"}, "/home/user/decks/-dash.dek"},
-    };
-    for (const auto& c : cases) {
-        const CommandLine line = Parse(c.arguments);
-        const std::string arguments = c.arguments.join(' ').toStdString();
-        EXPECT_TRUE(line.StartProgram) << arguments;
-        EXPECT_EQ(line.DeckPath, QDir::toNativeSeparators(QString::fromUtf8(c.deckPath)))
-            << arguments;
-        EXPECT_EQ(line.Output + line.Errors, "") << arguments;
+        {{"--", "-dash.dek"}, "/home/user/decks/-dash.dek"}};
+    for (const auto& [arguments, deckPath] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CommandLine line = Parse(arguments);
+        EXPECT_TRUE(line.StartProgram);
+        EXPECT_EQ(line.DeckPath, QDir::toNativeSeparators(QString::fromUtf8(deckPath)));
+        EXPECT_EQ(line.Output + line.Errors, "");
     }
 }
 
@@ -38,13 +35,7 @@ TEST(CommandLine, HelpVersionAndMisuseEndWithoutStarting) {
     const QString help = Parse({"--help"}).Output;
     ASSERT_TRUE(help.startsWith("Usage: brelvik [options] [DECK]\n")) << help.toStdString();
     const QString version = "brelvik 0.0.8\n";
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        QString output;
-        QString errors;
-        bool unknownOption;
-    } cases[] = {
+    const std::tuple<QStringList, int, QString, QString, bool> cases[] = {
         {{"--version"}, 0, version, "", false},
         {{"mine.dek", "-v"}, 0, version, "", false},
         {{"-h", "a.dek", "b.dek"}, 0, help, "", false},
@@ -54,16 +45,15 @@ TEST(CommandLine, HelpVersionAndMisuseEndWithoutStarting) {
          "",
          "brelvik: Too many arguments: give at most one deck.\n\n" + help,
          false},
-        {{""}, 2, "", "brelvik: The deck's path is empty.\n\n" + help, false},
-    };
-    for (const auto& c : cases) {
-        const CommandLine line = Parse(c.arguments);
-        const std::string arguments = c.arguments.join(' ').toStdString();
-        EXPECT_FALSE(line.StartProgram) << arguments;
-        EXPECT_EQ(line.ExitCode, c.exitCode) << arguments;
-        EXPECT_EQ(line.Output, c.output) << arguments;
-        EXPECT_EQ(line.Errors, c.errors) << arguments;
-        EXPECT_EQ(line.UnknownOption, c.unknownOption) << arguments;
+        {{""}, 2, "", "brelvik: The deck's path is empty.\n\n" + help, false}};
+    for (const auto& [arguments, exitCode, output, errors, unknownOption] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CommandLine line = Parse(arguments);
+        EXPECT_FALSE(line.StartProgram);
+        EXPECT_EQ(line.ExitCode, exitCode);
+        EXPECT_EQ(line.Output, output);
+        EXPECT_EQ(line.Errors, errors);
+        EXPECT_EQ(line.UnknownOption, unknownOption);
     }
 }
 

@@ -13,42 +13,32 @@ class DeckCommandsTest : public Form1Test {
         Start();
         Click("Check24");  // C-1, G-1, G-2, M-1
     }
-    void SelectRow(const char* list, int row) {
-        QListWidget* widget = Find<QListWidget>(list);
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
-                          widget->visualItemRect(widget->item(row)).center());
-    }
+    void SelectRow(const char* list, int row) { ClickRow(Find<QListWidget>(list), row); }
     QString Total() const { return Find<QLineEdit>("Text1")->text(); }
 };
 
+// Tallies in the panel and the lists kept in step are the panel's and the views' own tests.
 TEST_F(DeckCommandsTest, AddAndRemoveThroughTheButtons) {
     Click("Command4");  // no card selected
     EXPECT_TRUE(Lines("List2").isEmpty());
-    SelectCard(1);  // G-1, a Rare castle
+    SelectCard(1);  // G-1, a castle
     Click("Command2");
     Click("Command4");  // at the limit
     EXPECT_EQ(Lines("List3"), QStringList({"4"}));
-    EXPECT_EQ(Total(), "4");
-    for (const char* tally : {"Label16", "Label28", "Label45"}) {
-        EXPECT_EQ(Text(tally), "4") << tally;
-    }
+    EXPECT_EQ(Text("Label16"), "4");
     SelectCard(0);  // the first click of the double click
     QListWidget* cards = Find<QListWidget>("List1");
     QTest::mouseDClick(cards->viewport(), Qt::LeftButton, {},
                        cards->visualItemRect(cards->item(0)).center());
     EXPECT_EQ(Lines("List3"), QStringList({"4", "1"}));
     EXPECT_EQ(Total(), "5");
-
-    SelectRow("List3", 1);  // the deck list follows the count list
-    EXPECT_EQ(Find<QListWidget>("List2")->currentRow(), 1);
+    SelectRow("List3", 1);
     Click("Command3");
     EXPECT_EQ(Lines("List2").size(), 1);
-    EXPECT_EQ(Total(), "4");
     Click("Command3");  // nothing is selected after a removal
     EXPECT_EQ(Total(), "4");
     SelectRow("List2", 0);
     Click("Command1");
-    EXPECT_TRUE(Lines("List3").isEmpty());
     EXPECT_EQ(Total(), "0");
     EXPECT_EQ(Text("Label16"), "0");
 }
@@ -75,12 +65,9 @@ TEST_F(DeckCommandsTest, DeckListRightPressCopiesTheDeck) {
     ASSERT_TRUE(form_->ContextMenu()->isVisible());
     form_->ContextMenu()->actions().front()->trigger();
     form_->ContextMenu()->hide();
-    const QString line = "G-2 " + U(u"緑の弓兵");  // 12 bytes
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), line + QString(59, u' ') + U(u"× 1\r\n") +
-                                                        QString(80, u'-') + "\r\n" +
-                                                        QString(68, u' ') + "Total 1\r\n");
-    QTest::mousePress(Find<QListWidget>("List3")->viewport(), Qt::RightButton, {}, {5, 5});
-    EXPECT_FALSE(form_->ContextMenu()->isVisible());
+    const QString line = "G-2 " + U(u"緑の弓兵");  // 12 bytes, the columns are the writer's test
+    EXPECT_TRUE(
+        QGuiApplication::clipboard()->text().startsWith(line + QString(59, u' ') + U(u"× 1\r\n")));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "support/ListRows.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
@@ -29,23 +30,16 @@ inline QString U(const char16_t* text) {
 
 // Two G cards (one a Rare castle), a C card with two formations, a lower-case code, an M card.
 inline QStringList FixtureCardLines() {
-    return {CardLine("G-2", "緑の弓兵",
-                     {{3, "Aria Velden"},
-                      {4, "Common"},
-                      {7, "兵力"},
-                      {8, "弓兵"},
-                      {25, "密集陣形"},
-                      {26, "111020000"}}),
+    const QList<QPair<int, QString>> archer = {{3, "Aria Velden"}, {4, "Common"},
+                                               {7, "兵力"},        {8, "弓兵"},
+                                               {25, "密集陣形"},   {26, "111020000"}};
+    const QList<QPair<int, QString>> general = {
+        {5, "2"},          {6, "1"},         {7, "指揮官"},    {25, "紡錘陣形"},
+        {26, "010121000"}, {27, "包囲陣形"}, {28, "101020101"}};
+    return {CardLine("G-2", "緑の弓兵", archer),
             CardLine("G-1", "森の城", {{3, "nolo"}, {4, "Rare"}, {7, "城"}, {23, "3"}}),
-            CardLine("C-1", "混沌の将",
-                     {{5, "2"},
-                      {6, "1"},
-                      {7, "指揮官"},
-                      {25, "紡錘陣形"},
-                      {26, "010121000"},
-                      {27, "包囲陣形"},
-                      {28, "101020101"}}),
-            CardLine("c-9", "小文字"), CardLine("M-1", "水の計略", {{3, "Aria Velden"}})};
+            CardLine("C-1", "混沌の将", general), CardLine("c-9", "小文字"),
+            CardLine("M-1", "水の計略", {{3, "Aria Velden"}})};
 }
 
 class Form1Test : public ::testing::Test {
@@ -83,20 +77,8 @@ class Form1Test : public ::testing::Test {
                                  : widget->rect().center();
         QTest::mouseClick(widget, Qt::LeftButton, {}, where);
     }
-    QStringList Lines(const QString& list) const {
-        QStringList lines;
-        const QListWidget* widget = Find<QListWidget>(list);
-        for (int i = 0; i < widget->count(); ++i) {
-            lines << widget->item(i)->text();
-        }
-        return lines;
-    }
-    // Clicks line row of List1, as the mouse does.
-    void SelectCard(int row) {
-        QListWidget* list = Find<QListWidget>("List1");
-        const QRect rect = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
+    QStringList Lines(const QString& list) const { return Rows(Find<QListWidget>(list)); }
+    void SelectCard(int row) { ClickRow(Find<QListWidget>("List1"), row); }
 
     QTemporaryDir dir_;
     QString cardListPath_;

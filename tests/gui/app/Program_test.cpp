@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include "support/QtPrinters.h"
 
 namespace kestrava::test {
@@ -19,38 +21,32 @@ bool Begins(const QString& text, const QString& start) {
 TEST(Program, AnswersWithoutAWindow) {
     QTemporaryDir runtimeDir;
     ASSERT_TRUE(runtimeDir.isValid());
-    const struct {
-        QStringList arguments;
-        const char* platform;  // nullptr: no display at all
-        int exitCode;
-        QString outputStart;
-        QString errorsStart;
-    } cases[] = {
+    // Arguments, platform (nullptr: no display at all), exit code, output and errors begin.
+    const std::tuple<QStringList, const char*, int, QString, QString> cases[] = {
         {{"--version"}, nullptr, 0, "brelvik 0.0.8\n", ""},
         {{"-platform", "offscreen", "-v"}, nullptr, 0, "brelvik 0.0.8\n", ""},  // Qt's option
         {{"one.dek", "two.dek"}, nullptr, 2, "", "brelvik: Too many arguments"},
-        {{"--bogus"}, "offscreen", 2, "", "brelvik: Unknown option 'bogus'.\n\nUsage: brelvik"},
-    };
-    for (const auto& c : cases) {
+        {{"--bogus"}, "offscreen", 2, "", "brelvik: Unknown option 'bogus'.\n\nUsage: brelvik"}};
+    for (const auto& [arguments, platform, exitCode, outputStart, errorsStart] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
             environment.remove(name);
         }
-        if (c.platform != nullptr) {
-            environment.insert("QT_QPA_PLATFORM", c.platform);
+        if (platform != nullptr) {
+            environment.insert("QT_QPA_PLATFORM", platform);
         }
         environment.insert("XDG_RUNTIME_DIR", runtimeDir.path());
         QProcess process;
         process.setProcessEnvironment(environment);
-        process.start(KESTRAVA_PROGRAM, c.arguments);
-        const std::string arguments = c.arguments.join(' ').toStdString();
-        ASSERT_TRUE(process.waitForFinished(60000)) << arguments;
+        process.start(KESTRAVA_PROGRAM, arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
         const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
         const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << arguments;
-        EXPECT_EQ(process.exitCode(), c.exitCode) << arguments << errors.toStdString();
-        EXPECT_TRUE(Begins(output, c.outputStart)) << arguments << output.toStdString();
-        EXPECT_TRUE(Begins(errors, c.errorsStart)) << arguments << errors.toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), exitCode) << errors.toStdString();
+        EXPECT_TRUE(Begins(output, outputStart)) << output.toStdString();
+        EXPECT_TRUE(Begins(errors, errorsStart)) << errors.toStdString();
     }
 }
 

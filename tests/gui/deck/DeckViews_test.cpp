@@ -8,6 +8,7 @@
 
 #include "deck/ui/DeckListViews.h"
 #include "deck/ui/DeckStatsPanel.h"
+#include "support/ListRows.h"
 #include "support/TryExpect.h"
 
 namespace kestrava {
@@ -51,8 +52,7 @@ class DeckListViewsTest : public ::testing::Test {
     static int TopLine(const QListWidget* list) { return list->indexAt({2, 2}).row(); }
     void Click(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton) {
         list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), button, {},
-                          list->visualItemRect(list->item(row)).center());
+        test::ClickRow(list, row, button);
     }
     // Both lists on this selection and one top line, showing their last line when asked to.
     void ExpectInStep(int selected, bool lastLineShows = false) {

@@ -14,6 +14,7 @@
 
 #include "files/ui/DirectoryListing.h"
 #include "files/ui/FileWindows.h"
+#include "support/ListRows.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
 
@@ -33,18 +34,12 @@ struct FakeActions : FileActions {
     bool SaveDeckHtml(const QString& path) override { return Record("write html " + path); }
 };
 
-QStringList Texts(const QListWidget* list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row) {
-        texts << list->item(row)->text();
-    }
-    return texts;
-}
+using test::Rows;
 
 // A widget double click arrives as press, release, double click, release.
 void DoubleClick(QListWidget* list, int row) {
     const QPoint at = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    test::ClickRow(list, row);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
@@ -89,7 +84,7 @@ class FileDialogBrowsing : public FileDialogs {
         text = dialog->findChild<QLineEdit*>("Text1");
     }
     // Everything the dialog shows.
-    QStringList Shown() const { return Texts(dirs) + Texts(files) << text->text(); }
+    QStringList Shown() const { return Rows(dirs) + Rows(files) << text->text(); }
 
     // Rows of the directory list: the root, each ancestor a step further in, then the
     // subdirectories; the current directory's row is depth - 1.
@@ -103,19 +98,14 @@ class FileDialogBrowsing : public FileDialogs {
 // Files only, sorted as a user sorts them; *.dek in either case.
 TEST_F(FileDialogBrowsing, FileListShowsTheFilesOfTheMode) {
     const QStringList decks = {"A.dek", "b.dek", "UPPER.DEK"};
-    const struct {
-        FileDialogMode Mode;
-        QStringList Files;
-    } cases[] = {
+    const std::pair<FileDialogMode, QStringList> cases[] = {
         {FileDialogMode::CardList, {"A.dek", "b.dek", "p.htm", "p.html", "UPPER.DEK"}},
         {FileDialogMode::HtmlSave, {"p.htm"}},
         {FileDialogMode::DeckSave, decks},
-        {FileDialogMode::DeckOpen, decks},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(int(c.Mode));
-        Show(c.Mode);
-        EXPECT_EQ(Texts(files), c.Files);
+        {FileDialogMode::DeckOpen, decks}};
+    for (const auto& [mode, names] : cases) {
+        Show(mode);
+        EXPECT_EQ(Rows(files), names) << int(mode);
         dialog->close();
     }
 }
@@ -133,14 +123,14 @@ TEST_F(FileDialogBrowsing, CommandWhileOpenReusesTheDialogWithItsDirectoryAndPat
     text->setText("typed");
     EXPECT_EQ(windows_->ShowFileDialog(FileDialogMode::DeckOpen), dialog);
     EXPECT_EQ(dialog->Directory(), Path("outer/"));
-    EXPECT_EQ(Texts(files) << text->text(), QStringList({"x.dek", "typed"}));
+    EXPECT_EQ(Rows(files) << text->text(), QStringList({"x.dek", "typed"}));
 }
 
 TEST_F(FileDialogBrowsing, DirectoryListShowsTheAncestorsThenTheSubdirectories) {
     Show(FileDialogMode::DeckOpen);
     ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
     const QString in(2 * depth, u' ');
-    EXPECT_EQ(Texts(dirs).mid(depth - 1),
+    EXPECT_EQ(Rows(dirs).mid(depth - 1),
               QStringList({in.mid(2) + "outer", in + "alpha", in + "Beta", in + "inner"}));
     EXPECT_EQ(dirs->currentRow(), depth - 1);
 }
@@ -196,24 +186,19 @@ TEST_F(FileDialogBrowsing, ClosedDialogIsForgottenAtOnce) {
 TEST_F(FileDialogs, ActionLoadsOrSavesByMode) {
     using M = FileDialogMode;
     ASSERT_TRUE(QDir(root_).mkdir("folder"));
-    const struct {
-        M Mode;
-        const char* Path;
-        QStringList Calls;
-    } cases[] = {
+    const std::tuple<M, const char*, QStringList> cases[] = {
         {M::DeckOpen, "デッキ 1.dek", {"Load %1", "deck %1", "failed"}},
         {M::CardList, "c", {"Load %1", "cards %1", "refresh", "failed"}},
         {M::HtmlSave, "new.dek", {"Save %1", "write html %1", "failed"}},
         {M::HtmlSave, "folder", {"Save %1", "write html %1"}},
-        {M::DeckSave, "new.dek", {"Save %1", "write deck %1"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Path);
+        {M::DeckSave, "new.dek", {"Save %1", "write deck %1"}}};
+    for (const auto& [mode, path, calls] : cases) {
+        SCOPED_TRACE(path);
         actions_.Calls.clear();
-        actions_.Result = !c.Calls.contains("failed");
-        QPointer<Form2> dialog = Type(c.Mode, c.Path);
+        actions_.Result = !calls.contains("failed");
+        QPointer<Form2> dialog = Type(mode, path);
         EXPECT_EQ(windows_->Confirmation(), nullptr);
-        EXPECT_EQ(actions_.Calls, QStringList(c.Calls).replaceInStrings("%1", c.Path));
+        EXPECT_EQ(actions_.Calls, QStringList(calls).replaceInStrings("%1", path));
         DeleteClosed();
         EXPECT_TRUE(dialog.isNull());
     }
@@ -225,34 +210,28 @@ TEST_F(FileDialogs, SavingOverAFileAsksFirst) {
     using M = FileDialogMode;
     ASSERT_TRUE(QFile::link(Path("gone.dek"), Path("dangling.dek")));
     test::WriteBytes(Path("a<b>&c.htm"), "old");
-    const struct {
-        M Mode;
-        const char* Path;
-        const char* Answer;
-        QStringList Calls;
-    } cases[] = {
+    const std::tuple<M, const char*, const char*, QStringList> cases[] = {
         {M::DeckSave, "dangling.dek", "Command2", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Esc", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Enter", {"Save %1"}},
         // "はい" says again which file it writes: the status may tell of another by now.
         {M::DeckSave, "a<b>&c.htm", "Command1", {"Save %1", "Save %1", "write deck %1", "failed"}},
-        {M::HtmlSave, "a<b>&c.htm", "Command1", {"Save %1", "Save %1", "write html %1"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.Path) + " " + c.Answer);
+        {M::HtmlSave, "a<b>&c.htm", "Command1", {"Save %1", "Save %1", "write html %1"}}};
+    for (const auto& [mode, path, answer, calls] : cases) {
+        SCOPED_TRACE(std::string(path) + " " + answer);
         actions_.Calls.clear();
-        actions_.Result = !c.Calls.contains("failed");
-        QPointer<Form2> dialog = Type(c.Mode, c.Path);
+        actions_.Result = !calls.contains("failed");
+        QPointer<Form2> dialog = Type(mode, path);
         QPointer<Form3> confirmation = windows_->Confirmation();
         ASSERT_TRUE(confirmation);
         const auto* label = confirmation->findChild<QLabel*>("Label1");
-        EXPECT_TRUE(label->text().endsWith(c.Path) && label->textFormat() == Qt::PlainText);
-        if (auto* button = confirmation->findChild<QWidget*>(c.Answer)) {
+        EXPECT_TRUE(label->text().endsWith(path) && label->textFormat() == Qt::PlainText);
+        if (auto* button = confirmation->findChild<QWidget*>(answer)) {
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
-            QTest::keyClick(confirmation, *c.Answer == 'E' ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(confirmation, *answer == 'E' ? Qt::Key_Return : Qt::Key_Escape);
         }
-        EXPECT_EQ(actions_.Calls, QStringList(c.Calls).replaceInStrings("%1", c.Path));
+        EXPECT_EQ(actions_.Calls, QStringList(calls).replaceInStrings("%1", path));
         DeleteClosed();  // both closed
         EXPECT_TRUE(dialog.isNull() && confirmation.isNull());
     }
