@@ -48,15 +48,30 @@ QString FullPath(const QString& argument, const QString& currentDirectory) {
 
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& currentDirectory) {
     QCommandLineParser parser;
+    // Qt's own options are single-dash words ("-platform offscreen"), not bundled letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
+    // The toolkit takes these itself once it starts; known here, with their values, so that
+    // everything else can be refused before it starts (it needs a display to).
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display", "geometry",
+          "qmljsdebugger", "name", "title", "visual"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 
     if (!parser.parse(arguments)) {
-        CommandLine result = UsageError(parser.errorText());
-        result.UnknownOption = true;
-        return result;
+        return UsageError(parser.errorText());
     }
     if (parser.isSet(version)) {
         return Finished(QStringLiteral("brelvik " KESTRAVA_VERSION "\n"));

@@ -11,16 +11,16 @@ namespace kestrava {
 constexpr int kUsageExitCode = 2;
 
 struct CommandLine {
-    bool StartProgram = true;    // false: print the texts and end with ExitCode, no window
-    bool UnknownOption = false;  // an option that may be one of the toolkit's own (-style)
+    bool StartProgram = true;  // false: print the texts and end with ExitCode, no window
     int ExitCode = 0;
     QString Output;    // for standard output
     QString Errors;    // for standard error
     QString DeckPath;  // the deck to open: full path, native separators; empty for none
 };
 
-// arguments with the program first, as QCoreApplication::arguments() gives them; a relative
-// deck path is taken against currentDirectory.
+// arguments with the program first, as main() receives them: the toolkit's own options
+// (-platform, -style, ...) are let through for it to take. A relative deck path is taken
+// against currentDirectory.
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& currentDirectory);
 
 // The arguments as main() receives them, before QApplication takes out its own.

@@ -9,19 +9,13 @@
 #include "platform/Cp932.h"
 
 int main(int argc, char** argv) {
-    // Help, version and misuse are answered before QApplication, which needs a display. An
-    // unknown option may be one of Qt's own (-platform, -style): that waits until Qt took them.
-    const kestrava::CommandLine early =
-        kestrava::ParseCommandLine(kestrava::ArgumentsOf(argc, argv), QDir::currentPath());
-    if (!early.StartProgram && !early.UnknownOption) {
-        return kestrava::Finish(early);
-    }
-    QApplication app(argc, argv);
+    // Help, version and misuse are answered before QApplication, which needs a display.
     const kestrava::CommandLine commandLine =
-        kestrava::ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+        kestrava::ParseCommandLine(kestrava::ArgumentsOf(argc, argv), QDir::currentPath());
     if (!commandLine.StartProgram) {
         return kestrava::Finish(commandLine);
     }
+    QApplication app(argc, argv);
     // Ties the windows to the desktop entry, so the desktop shows its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("brelvik"));
     if (!kestrava::Cp932Available()) {
