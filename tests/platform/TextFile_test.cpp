@@ -147,13 +147,7 @@ TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSaved) {
     QTemporaryDir dir;
     const QString path = dir.filePath("deck.dek");
     const auto saveInLockedFolder = [&] {
-        test::GiveUpRootRights(dir.path());
-        QFile old(path);
-        if (!old.open(QIODevice::WriteOnly) || old.write("old") != 3) {
-            return 2;
-        }
-        old.close();
-        if (chmod(dir.path().toLocal8Bit().constData(), 0500) != 0 ||
+        if (!test::AsUserWrite(dir.path(), path, "old", dir.path(), 0500) ||
             QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
             return 3;  // the folder must really refuse new files
         }

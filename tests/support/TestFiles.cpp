@@ -7,6 +7,7 @@
 #include <set>
 
 #include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/TextFile.h"
@@ -27,16 +28,18 @@ QByteArray ReadBytes(const QString& path) {
     return file.readAll();
 }
 
-void GiveUpRootRights(const QString& folder) {
-    if (geteuid() != 0) {
-        return;
-    }
+bool AsUserWrite(const QString& folder, const QString& path, const QByteArray& bytes,
+                 const QString& chmodPath, mode_t mode) {
     constexpr uid_t kNobody = 65534;
-    const QByteArray name = folder.toLocal8Bit();
-    if (chown(name.constData(), kNobody, kNobody) != 0 || setgroups(0, nullptr) != 0 ||
-        setresgid(kNobody, kNobody, kNobody) != 0 || setresuid(kNobody, kNobody, kNobody) != 0) {
-        _exit(99);
+    if (geteuid() == 0 &&
+        (chown(folder.toLocal8Bit().constData(), kNobody, kNobody) != 0 ||
+         setgroups(0, nullptr) != 0 || setresgid(kNobody, kNobody, kNobody) != 0 ||
+         setresuid(kNobody, kNobody, kNobody) != 0)) {
+        return false;
     }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+           chmod(chmodPath.toLocal8Bit().constData(), mode) == 0;
 }
 
 QString CardLine(const QString& code, const QString& name,

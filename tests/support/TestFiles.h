@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <sys/types.h>
+
 namespace kestrava::test {
 
 // Writes bytes to path, replacing it; fails the running test when that is impossible.
@@ -15,8 +17,10 @@ QByteArray ReadBytes(const QString& path);
 
 // For a child process (a death test's): hands folder to the user "nobody" and takes that
 // user's rights, so that file permissions apply as they do for a user (the suite may run as
-// root). Does nothing for any other user, whose rights are a user's already.
-void GiveUpRootRights(const QString& folder);
+// root; any other user's rights are a user's already). Then writes bytes to path in folder
+// and changes its folder's or its own mode; false when any of it fails.
+bool AsUserWrite(const QString& folder, const QString& path, const QByteArray& bytes,
+                 const QString& chmodPath, mode_t mode);
 
 // A card list line of 31 comma-terminated columns. Columns not given are "0" for number
 // columns and empty for text columns; overrides maps a 1-based column number to its text.

@@ -256,13 +256,8 @@ TEST(FileIsAtPath, UnreadableFileIsThere) {
     QTemporaryDir dir;
     const QString path = dir.filePath("locked.dek");
     const auto check = [&] {
-        test::GiveUpRootRights(dir.path());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            return 2;
-        }
-        file.close();
-        if (!file.setPermissions({}) || file.open(QIODevice::ReadOnly)) {
+        if (!test::AsUserWrite(dir.path(), path, "", path, 0) ||
+            QFile(path).open(QIODevice::ReadOnly)) {
             return 3;  // it must really be unreadable
         }
         return FileIsAtPath(path) ? 0 : 1;
