@@ -20,6 +20,7 @@
 #include "ui_Form1.h"
 
 namespace kestrava {
+
 Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::Form1>()), catalogue_(catalogue) {
     ui_->setupUi(this);
@@ -133,9 +134,7 @@ void Form1::ShowSelectedCard() {
     if (selected.isEmpty()) {
         return;
     }
-    const QListWidgetItem* item = selected.front();
-    ShowCardLine(panel_, catalogue_, item->text());
-    ShowPanel();
+    ShowCardInPanel(selected.front()->text());
 }
 
 void Form1::ToggleFormation() {
