@@ -76,7 +76,10 @@ int main(int argc, char** argv) {
     kestrava::CardCatalogue catalogue;
     Form1 form(catalogue);
     kestrava::Main(catalogue, form, QString::fromLocal8Bit(argv[1]));
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        qCritical("the main window was never shown");
+        return 1;
+    }
 
     form.findChild<QLineEdit*>("Text2")->setText(QStringLiteral("ガイアの森 速攻型"));
     Click(&form, "Check4");
