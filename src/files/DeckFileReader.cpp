@@ -32,7 +32,7 @@ std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, const QS
         if (catalogue.CardTable()[i].Code != code) {
             continue;
         }
-        const QString line = catalogue.CardListLine(i);
+        const QString& line = catalogue.CardListLine(i);
         if (line == text) {
             return line;
         }
