@@ -6,20 +6,52 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "platform/Cp932.h"
 
 namespace kestrava {
 namespace {
 constexpr qint64 kChunk = 64 * 1024;
 constexpr qint64 kSmallestRead = 4 * 1024;
+
+// Opens file for reading (and for writing when mode says so, never truncating it) when it is a
+// regular file.
+bool OpenRegularFile(QFile& file, QIODevice::OpenMode mode) {
+#ifdef Q_OS_UNIX
+    // Without blocking, so a pipe or device put at the path after any check cannot hang the
+    // open, and checked on the descriptor, so what is checked is what is read.
+    const int accessMode = mode.testFlag(QIODevice::WriteOnly) ? O_RDWR : O_RDONLY;
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
+                          accessMode | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ||
+        !file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    // No pipe or device is reached through a path here.
+    return QFileInfo(file.fileName()).isFile() && file.open(mode);
+#endif
+}
 }  // namespace
 
 Cp932LineReader::Cp932LineReader(QIODevice& device) : device_(device) {}
 
 bool OpenRegularFileForReading(QFile& file) {
     // Unbuffered: the reader asks for large chunks and keeps its own buffer.
-    return QFileInfo(file.fileName()).isFile() &&
-           file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    return OpenRegularFile(file, QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 bool Cp932LineReader::Fill() {

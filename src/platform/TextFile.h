@@ -49,7 +49,8 @@ class Cp932LineReader {
 };
 
 // Opens file (named already) for reading when it is a regular file: a directory is no text,
-// and a pipe or device would block or never end.
+// and a pipe or device would block or never end. What is checked is what is opened, so a path
+// swapped for a pipe meanwhile never blocks.
 bool OpenRegularFileForReading(QFile& file);
 
 // The lines encoded, each followed by CR LF.
