@@ -185,9 +185,10 @@ bool WriteCp932Lines(QIODevice& device, const QStringList& lines) {
 }
 
 bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    // A pipe, a device or a folder at the path is never replaced by a regular file.
+    // A pipe, a device or a folder at the path, or a link to none of a regular file, is never
+    // replaced by a regular file; a link that loops or leads nowhere stays too.
     const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
+    if ((target.exists() || target.isSymbolicLink()) && !target.isFile()) {
         return false;
     }
     QSaveFile file(path);

@@ -60,9 +60,10 @@ QByteArray EncodeCp932Lines(const QStringList& lines);
 bool WriteCp932Lines(QIODevice& device, const QStringList& lines);
 
 // Saves a file through write, which gets the file open for writing: on any failure an existing
-// file at path stays as it was and no partial file is left behind. Only a regular file (after
-// following links) is ever replaced. When the folder takes no new file, a file the user may
-// write is written in place. Returns whether the whole file was written.
+// file at path stays as it was and no partial file is left behind. Only a regular file is ever
+// replaced: a link is followed to one, and one that loops, leads nowhere or to anything else
+// fails the save and stays. When the folder takes no new file, a file the user may write is
+// written in place. Returns whether the whole file was written.
 bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // Writes the lines as one file, as SaveFileAtomically does.

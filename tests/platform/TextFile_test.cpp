@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <tuple>
@@ -123,21 +124,38 @@ TEST(WriteCp932Lines, FailureLeavesNothingBehind) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
 }
 
-// A pipe or a device at the path is left as it is, also behind a link.
-TEST(WriteCp932Lines, NeverReplacesWhatIsNoRegularFile) {
+struct stat Lstat(const QString& path) {
+    struct stat info {};
+    EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info;
+}
+
+// Only a regular file is replaced, also behind a link: a pipe, a link that loops or leads
+// nowhere, and a link to a pipe are left as they are.
+TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
     QTemporaryDir dir;
     const QString pipe = dir.filePath("pipe");
-    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    const QString linkToPipe = dir.filePath("link");
-    ASSERT_TRUE(QFile::link(pipe, linkToPipe));
-    for (const QString& path : {pipe, linkToPipe}) {
-        EXPECT_FALSE(WriteCp932Lines(path, {"x"})) << path.toStdString();
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString file = dir.filePath("file");
+    test::WriteBytes(file, "old");
+    const std::tuple<const char*, QString, bool> cases[] = {{"pipe", "", false},
+                                                            {"link to pipe", pipe, false},
+                                                            {"loop", "loop", false},
+                                                            {"dangling", "none", false},
+                                                            {"link to file", file, true}};
+    for (const auto& [name, target, saves] : cases) {
+        const QString path = dir.filePath(name);
+        if (!target.isEmpty()) {
+            ASSERT_EQ(
+                symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
+                0);
+        }
+        EXPECT_EQ(WriteCp932Lines(path, {"x"}), saves) << name;
+        const mode_t type = Lstat(path).st_mode & S_IFMT;
+        EXPECT_EQ(type, target.isEmpty() ? S_IFIFO : S_IFLNK) << name;
     }
-    struct stat info {};
-    ASSERT_EQ(lstat(pipe.toLocal8Bit().constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    ASSERT_EQ(lstat(linkToPipe.toLocal8Bit().constData(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(test::ReadBytes(file), "x\r\n");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
     EXPECT_FALSE(WriteCp932Lines("/dev/null", {"x"}));
 }
 
