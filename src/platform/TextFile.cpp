@@ -45,6 +45,40 @@ bool OpenRegularFile(QFile& file, QIODevice::OpenMode mode) {
     return QFileInfo(file.fileName()).isFile() && file.open(mode);
 #endif
 }
+
+// Writes path in place through write, for a folder that takes no new file. The old bytes are
+// read first and written back when anything fails, so the file is never left cut short.
+bool SaveInPlace(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    QFile file(path);
+    if (!OpenRegularFile(file, QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+        file.size() > kMaxInPlaceSaveBytes) {
+        return false;
+    }
+    // The size is only a hint (some files say 0): the read itself is bounded.
+    QByteArray old;
+    for (;;) {
+        const QByteArray chunk = file.read(kChunk);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) {
+                return false;
+            }
+            break;
+        }
+        old += chunk;
+        if (old.size() > kMaxInPlaceSaveBytes) {
+            return false;
+        }
+    }
+    if (file.seek(0) && write(file) && file.flush() && file.resize(file.pos())) {
+        return true;
+    }
+    // The old bytes go back over blocks the file still holds: on most file systems this needs
+    // no new space, so it works on a full disk too.
+    file.seek(0);
+    file.write(old);
+    file.resize(old.size());
+    return false;
+}
 }  // namespace
 
 Cp932LineReader::Cp932LineReader(QIODevice& device) : device_(device) {}
@@ -192,9 +226,8 @@ bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&
         return false;
     }
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        return target.isFile() && SaveInPlace(path, write);
     }
     // A small file sits in the write buffer until commit(), which does not report a failure to
     // flush it: flush first, so a full disk never replaces the old file with a cut-off one.

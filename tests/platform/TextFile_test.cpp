@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <tuple>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -159,19 +161,43 @@ TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
     EXPECT_FALSE(WriteCp932Lines("/dev/null", {"x"}));
 }
 
-// No file can be made beside it, but the file itself may be written: it is, in place.
-// (As a user: root writes into any folder.)
-TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSaved) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("deck.dek");
-    const auto saveInLockedFolder = [&] {
-        if (!test::AsUserWrite(dir.path(), path, "old", dir.path(), 0500) ||
-            QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
-            return 3;  // the folder must really refuse new files
-        }
-        return WriteCp932Lines(path, {"new"}) && test::ReadBytes(path) == "new\r\n" ? 0 : 1;
+// No file can be made beside it, but the file itself may be written: it is, in place, and
+// kept as it was when that fails or the old bytes are too many to keep. (As a user: root
+// writes into any folder.)
+TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSavedInPlace) {
+    const QByteArray oldDeck = QByteArray("old deck line\r\n").repeated(200);
+    const QByteArray huge(kMaxInPlaceSaveBytes + 1, 'x');
+    const QStringList longDeck(1000, "new deck line");
+    struct Case {
+        const char* what;
+        QByteArray old;
+        QStringList lines;
+        rlim_t sizeLimit;
+        bool saves;
     };
-    EXPECT_EXIT(_exit(saveInLockedFolder()), ::testing::ExitedWithCode(0), "");
+    const Case cases[] = {{"shorter", oldDeck, {"new"}, RLIM_INFINITY, true},
+                          {"longer", "old", longDeck, RLIM_INFINITY, true},
+                          {"over the file size limit", oldDeck, longDeck, 4096, false},
+                          {"old file too large", huge, {"new"}, RLIM_INFINITY, false}};
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("deck.dek");
+        const auto save = [&] {
+            if (!test::AsUserWrite(dir.path(), path, c.old, dir.path(), 0500) ||
+                QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
+                return 3;  // the folder must really refuse new files
+            }
+            // Past the limit a write fails with EFBIG instead of killing the process.
+            const rlimit limit{c.sizeLimit, c.sizeLimit};
+            if (signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+                return 4;
+            }
+            const bool saved = WriteCp932Lines(path, c.lines);
+            const QByteArray expected = saved ? EncodeCp932Lines(c.lines) : c.old;
+            return saved == c.saves && test::ReadBytes(path) == expected ? 0 : 1;
+        };
+        EXPECT_EXIT(_exit(save()), ::testing::ExitedWithCode(0), "") << c.what;
+    }
 }
 
 }  // namespace
