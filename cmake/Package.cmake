@@ -54,7 +54,9 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kestrava Deck Builder team <brelvik@example.org>")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": it is a tool for a card game played at the table, not a game itself (Debian
+# keeps that section for what installs into /usr/games), and not a system tool ("utils").
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)

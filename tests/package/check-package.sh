@@ -26,7 +26,7 @@ expect_field() {  # name, extended regex the whole value must match
 expect_field Package 'brelvik'
 expect_field Version "${version//./\\.}"
 expect_field Architecture "$(dpkg --print-architecture)"
-expect_field Section 'games'
+expect_field Section 'misc'
 expect_field Maintainer '.+ <.+@.+>'
 expect_field Description '.+'
 depends=$(dpkg-deb -f "$deb" Depends)
