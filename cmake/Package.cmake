@@ -3,8 +3,8 @@
 # named by hand, since nothing links them.
 
 # What Debian asks of every package: the licence as a machine-readable copyright file, a
-# changelog and a manual page. gzip -n leaves out the name and time stamp, so every build
-# gives the same bytes.
+# changelog, a manual page, and the reason for each lintian tag it accepts (in the overrides
+# file). gzip -n leaves out the name and time stamp, so every build gives the same bytes.
 find_program(KESTRAVA_GZIP gzip REQUIRED)
 function(kestrava_gzip source output)
     add_custom_command(OUTPUT ${output}
@@ -39,6 +39,8 @@ add_custom_target(brelvik_documents ALL
 install(FILES ${KESTRAVA_PACKAGING}/brelvik.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KESTRAVA_PACKAGING}/copyright ${KESTRAVA_PACKAGING}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME brelvik)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brelvik)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package of a build directory: its control fields, that it holds exactly
-# what `cmake --install` installs, and that the installed desktop entry, MIME type, program,
-# changelog and manual page work. Usage: check-package.sh BUILD_DIR
+# what `cmake --install` installs, that the installed desktop entry, MIME type, program,
+# changelog and manual page work, and that lintian finds no error and no warning.
+# Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 
 build=$(realpath "$1")
@@ -44,7 +45,8 @@ for path in ./usr/bin/brelvik ./usr/lib/brelvik/brelvik ./usr/lib/brelvik/kestra
             ./usr/share/applications/brelvik.desktop \
             ./usr/share/icons/hicolor/128x128/apps/brelvik.png \
             ./usr/share/mime/packages/brelvik.xml ./usr/share/man/man1/brelvik.1.gz \
-            ./usr/share/doc/brelvik/copyright ./usr/share/doc/brelvik/changelog.gz; do
+            ./usr/share/doc/brelvik/copyright ./usr/share/doc/brelvik/changelog.gz \
+            ./usr/share/lintian/overrides/brelvik; do
   grep -qxF "$path" "$work/package.list" || fail "the package lacks $path"
 done
 
@@ -79,6 +81,16 @@ options=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/br
 while read -r option; do
   grep -qxF -- "$option" <<<"$manual" || fail "the manual page lacks '$option'"
 done <<<"$options"
+
+# Every lintian override says why, in a comment right above it.
+awk '/^#/ { why = 1; next } NF && !why { print; bad = 1 } { why = 0 } END { exit bad }' \
+  "$root/usr/share/lintian/overrides/brelvik" >&2 || fail "a lintian override gives no reason"
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning --display-info "$deb" >&2 ||
+    fail "lintian reports an error or a warning"
+else
+  fail "lintian is not installed (scripts/install-deps.sh installs it)"
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$deb: $failures check(s) failed" >&2
