@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScreen>
+
+#include "sample/Placement.h"
 
 #include "ui_Form4.h"
 
@@ -73,6 +76,10 @@ void Form4::Open() {
             ShuffleArea(area);
         }
     }
+    if (!placed_) {
+        PlaceBesideParent();
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();
@@ -98,6 +105,18 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
         close();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void Form4::PlaceBesideParent() {
+    const QWidget* main = parentWidget();
+    const QScreen* screen = main != nullptr ? main->screen() : nullptr;
+    if (screen == nullptr) {
+        return;
+    }
+    // The frame is not known before the first show: its margins are taken to be the main
+    // window's. Once moved, the dialog no longer centres itself over the main window.
+    const QSize frame = size() + main->frameGeometry().size() - main->size();
+    move(PlaceBeside(main->frameGeometry(), frame, screen->availableGeometry()));
 }
 
 void Form4::ReadDeck() {

@@ -33,7 +33,7 @@ class Form4 : public QDialog {
     ~Form4() override;
 
     // Shows the window, raised and active; a window that was not open starts with both areas
-    // freshly shuffled.
+    // freshly shuffled. The first time, it stands beside its parent (PlaceBeside).
     void Open();
     // The deck or the card list may have changed: when the window is open and the deck now
     // gives other cards or another analysis, both areas are shuffled again.
@@ -52,6 +52,7 @@ class Form4 : public QDialog {
     };
 
     void ConnectArea(const Area& area);
+    void PlaceBesideParent();
     void ReadDeck();
     void ShuffleArea(const Area& area);
     void Draw(const Area& area, int count);
@@ -65,6 +66,7 @@ class Form4 : public QDialog {
     DeckCards cards_;
     DeckAnalysis analysis_;
     std::array<Area, 2> areas_;
+    bool placed_ = false;
 };
 
 }  // namespace kestrava
