@@ -212,7 +212,8 @@ void Form1::ShowSampleHand() {
     if (sampleHand_ == nullptr) {
         sampleHand_ = new Form4(*this, FreshSeed(), this);
     }
-    sampleHand_->Open();
+    // Not over the panel its drawn cards fill.
+    sampleHand_->Open(QRect(ui_->Frame3->mapToGlobal(QPoint(0, 0)), ui_->Frame3->size()));
 }
 
 void Form1::SampleDeckChanged() {

@@ -12,8 +12,9 @@ inline void PrintTo(const QPoint& point, std::ostream* out) {
 namespace kestrava {
 namespace {
 
-// Main window frame, the window's frame size, the screen less its panels, the corner expected.
-TEST(PlacementTest, BesideTheMainWindowWhereItFitsElseCentred) {
+// Main window frame, the screen less its panels, the corner expected. The card panel sits at
+// the main window's lower left.
+TEST(PlacementTest, BesideTheMainWindowElseClearOfTheCardPanelElseCentred) {
     const QSize window(566, 548);
     const QRect desktop(0, 0, 1920, 1040), laptop(0, 30, 1280, 994);
     const std::tuple<const char*, QRect, QRect, QPoint> cases[] = {
@@ -26,11 +27,21 @@ TEST(PlacementTest, BesideTheMainWindowWhereItFitsElseCentred) {
          {1920, 30, 1920, 1040},
          {3176, 30}},
         {"main window low: as low as fits", {625, 800, 676, 600}, desktop, {1301, 492}},
-        {"fits neither: centred", {302, 200, 676, 600}, laptop, {357, 253}},
+        {"neither side: right edge, clear of the panel", {302, 200, 676, 600}, laptop, {714, 200}},
+        {"both edges clear: the right", {560, 200, 676, 600}, {0, 0, 1500, 1040}, {934, 200}},
+        {"panel under the right edge: left edge",
+         {560, 200, 676, 600},
+         {0, 0, 1400, 1040},
+         {0, 200}},
+        {"no edge clear of the panel: centred",
+         {177, 100, 676, 600},
+         {0, 0, 1024, 768},
+         {229, 110}},
         {"larger than the screen: top left", {0, 0, 676, 600}, {0, 30, 500, 400}, {0, 30}},
     };
     for (const auto& [name, main, available, expected] : cases) {
-        EXPECT_EQ(PlaceBeside(main, window, available), expected) << name;
+        const QRect panel(main.x() + 10, main.y() + 360, 341, 217);
+        EXPECT_EQ(PlaceBeside(main, panel, window, available), expected) << name;
     }
 }
 

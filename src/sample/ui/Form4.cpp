@@ -69,7 +69,7 @@ void Form4::ConnectArea(const Area& area) {
     });
 }
 
-void Form4::Open() {
+void Form4::Open(const QRect& keepClear) {
     if (!isVisible()) {
         ReadDeck();
         for (const Area& area : areas_) {
@@ -77,7 +77,7 @@ void Form4::Open() {
         }
     }
     if (!placed_) {
-        PlaceBesideParent();
+        PlaceBesideParent(keepClear);
         placed_ = true;
     }
     show();
@@ -107,7 +107,7 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Form4::PlaceBesideParent() {
+void Form4::PlaceBesideParent(const QRect& keepClear) {
     const QWidget* main = parentWidget();
     const QScreen* screen = main != nullptr ? main->screen() : nullptr;
     if (screen == nullptr) {
@@ -116,7 +116,7 @@ void Form4::PlaceBesideParent() {
     // The frame is not known before the first show: its margins are taken to be the main
     // window's. Once moved, the dialog no longer centres itself over the main window.
     const QSize frame = size() + main->frameGeometry().size() - main->size();
-    move(PlaceBeside(main->frameGeometry(), frame, screen->availableGeometry()));
+    move(PlaceBeside(main->frameGeometry(), keepClear, frame, screen->availableGeometry()));
 }
 
 void Form4::ReadDeck() {
