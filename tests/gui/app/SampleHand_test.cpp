@@ -220,5 +220,25 @@ TEST_F(SampleHandTest, ClickingADrawnCardFillsTheCardPanel) {
     EXPECT_EQ(Text("Label49"), U(u"包囲陣形"));
 }
 
+// Nothing of the card shown before stays: no texts, no formation grid, no "…".
+TEST_F(SampleHandTest, DrawnCardTheListDoesNotKnowEmptiesThePanel) {
+    const QString deck = dir_.filePath("deck.dek");
+    WriteBytes(deck, EncodeCp932Lines({"d", U(u"C-1 混沌の将  × 1"), U(u"X-9 謎の札  × 1")}));
+    Load("DeckOpen", deck);
+    Open();
+    Press("Command2");
+    auto* drawn = In<QListWidget>("List1");
+    const int unknown = drawn->item(0)->text().startsWith("X-9") ? 0 : 1;
+    ClickRow(drawn, 1 - unknown);
+    ASSERT_TRUE(Find<QPushButton>("Command5")->isVisible());
+    ClickRow(drawn, unknown);
+    for (QLabel* label : Find<QWidget>("Frame3")->findChildren<QLabel*>()) {
+        EXPECT_EQ(label->text(),
+                  label->objectName() == "Label1" ? U(u"カード名：X-9 謎の札") : QString())
+            << label->objectName().toStdString();
+    }
+    EXPECT_FALSE(Find<QPushButton>("Command5")->isVisible());
+}
+
 }  // namespace
 }  // namespace kestrava::test
