@@ -49,6 +49,8 @@ void ConnectUserPicks(QComboBox& combo, QObject& context, std::function<void(int
                      [fieldEnding] { *fieldEnding = true; });
     combo.setLineEdit(edit);
     combo.setCompleter(nullptr);
+    // An editable box takes focus from a wheel turn over it before the turn arrives.
+    combo.setFocusPolicy(Qt::StrongFocus);
     combo.installEventFilter(new WheelOnlyWithFocus(combo));
     // Connected after the box's handlers: the field's turn is over.
     QObject::connect(edit, &QLineEdit::editingFinished, &context,
