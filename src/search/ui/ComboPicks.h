@@ -14,9 +14,9 @@ namespace kestrava {
 // Calls pick(index) when the user chooses an entry from combo's list (mouse, arrow keys, or the
 // wheel while combo has keyboard focus), or presses Enter on the exact, case-sensitive text of
 // an entry; never when the edit field is merely left or Enter is pressed on other text, nor when
-// the wheel turns over combo without focus (combo then keeps its entry). Gives combo a line edit of
-// its own and no completer (whose inline completion would pick on its own). The connections live as
-// long as context.
+// the wheel turns over combo without focus (combo keeps its entry, the turn goes on to its
+// parent). Gives combo a line edit of its own, no completer (whose inline completion would pick
+// on its own) and no focus from the wheel. The connections live as long as context.
 void ConnectUserPicks(QComboBox& combo, QObject& context, std::function<void(int)> pick);
 
 }  // namespace kestrava
