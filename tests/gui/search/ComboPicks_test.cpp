@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <tuple>
@@ -19,9 +18,6 @@ TEST(ComboPicks, TheWheelPicksOnlyWhileTheBoxHasFocus) {
     QWidget window;
     auto* combo = new QComboBox(&window);
     auto* field = new QLineEdit(&window);
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(combo);
-    layout->addWidget(field);
     combo->addItems({"ALL", "A", "B", "C"});
     QList<int> picks;
     ConnectUserPicks(*combo, window, [&picks](int index) { picks << index; });
@@ -34,10 +30,8 @@ TEST(ComboPicks, TheWheelPicksOnlyWhileTheBoxHasFocus) {
 
     // What has focus, three steps of this delta (below zero: down the list), the entry after,
     // the picks.
-    const std::tuple<QWidget*, int, int, QList<int>> cases[] = {{field, -120, 1, {}},
-                                                                {field, 120, 1, {}},
-                                                                {combo, -120, 3, {2, 3}},
-                                                                {combo, 120, 0, {2, 1, 0}}};
+    const std::tuple<QWidget*, int, int, QList<int>> cases[] = {
+        {field, -120, 1, {}}, {combo, -120, 3, {2, 3}}, {combo, 120, 0, {2, 1, 0}}};
     for (const auto& [focus, delta, entry, expectedPicks] : cases) {
         SCOPED_TRACE(std::to_string(delta) + (focus == combo ? " focused" : " unfocused"));
         focus->setFocus(Qt::MouseFocusReason);
