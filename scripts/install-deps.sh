@@ -9,7 +9,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts; its CMake package needs the OpenGL one
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth imagemagick
-  dpkg-dev file desktop-file-utils shared-mime-info
+  dpkg-dev file desktop-file-utils shared-mime-info lintian
 )
 
 missing=()

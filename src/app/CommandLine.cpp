@@ -37,11 +37,11 @@ CommandLine Finished(const QString& output) {
     return result;
 }
 
-// Where a shell or a file manager finds the file; "." and ".." are taken out so the status line
-// shows the path as a user would write it.
+// Where a shell finds the file: the path as typed, joined to the current folder. ".." is left
+// for the file system to resolve; taken out by hand it would climb out of a linked folder's
+// name instead of its target.
 QString FullPath(const QString& argument, const QString& currentDirectory) {
-    return QDir::toNativeSeparators(
-        QDir::cleanPath(QDir(currentDirectory).absoluteFilePath(argument)));
+    return QDir::toNativeSeparators(QDir(currentDirectory).filePath(argument));
 }
 
 }  // namespace

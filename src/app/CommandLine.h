@@ -19,8 +19,8 @@ struct CommandLine {
 };
 
 // arguments with the program first, as main() receives them: the toolkit's own options
-// (-platform, -style, ...) are let through for it to take. A relative deck path is taken
-// against currentDirectory.
+// (-platform, -style, ...) are let through for it to take. A relative deck path is joined
+// to currentDirectory as typed, "." and ".." kept.
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& currentDirectory);
 
 // The arguments as main() receives them, before QApplication takes out its own.

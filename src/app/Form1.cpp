@@ -152,7 +152,9 @@ void Form1::ShowSelectedCard() {
     if (selected.isEmpty()) {
         return;
     }
-    ShowCardInPanel(selected.front()->text());
+    // Unlike a drawn card's, a line no card matches leaves what the reset leaves.
+    ShowCardLine(panel_, catalogue_, selected.front()->text());
+    ShowPanel();
 }
 
 void Form1::ToggleFormation() {
@@ -209,7 +211,8 @@ void Form1::ShowSampleHand() {
     if (sampleHand_ == nullptr) {
         sampleHand_ = new Form4(*this, FreshSeed(), this);
     }
-    sampleHand_->Open();
+    // Not over the panel its drawn cards fill.
+    sampleHand_->Open(QRect(ui_->Frame3->mapToGlobal(QPoint(0, 0)), ui_->Frame3->size()));
 }
 
 void Form1::SampleDeckChanged() {
@@ -219,7 +222,12 @@ void Form1::SampleDeckChanged() {
 }
 
 void Form1::ShowCardInPanel(const QString& line) {
-    ShowCardLine(panel_, catalogue_, line);
+    if (!ShowCardLine(panel_, catalogue_, line)) {
+        // A drawn deck line the card list does not know: the panel shows that line and
+        // nothing left of the card shown before.
+        panel_ = CardPanelTexts{};
+        panel_.CardName = QStringLiteral("カード名：") + line;
+    }
     ShowPanel();
 }
 

@@ -3,11 +3,41 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+#include <optional>
+
 #include "app/Form1.h"
 #include "files/ui/FileDialogMode.h"
 #include "files/ui/FileWindows.h"
 
 namespace kestrava {
+
+namespace {
+
+void OpenDeck(Form1& form, const QString& deckPath) {
+    if (!form.Open(deckPath, kDeckPattern)) {
+        form.MarkStatusFailed();
+    }
+}
+
+// The deck waits for the card list the dialog asks for, so that its lines find their cards:
+// it is read once the dialog has loaded one, dropped when the dialog did anything else (the
+// status line tells what), and reported as not loaded when the dialog closes untouched.
+void OpenDeckAfterCardList(Form1& form, Form2& dialog, const QString& deckPath) {
+    auto cardListLoaded = std::make_shared<std::optional<bool>>();
+    QObject::connect(&dialog, &Form2::ActionDone, &form,
+                     [cardListLoaded](bool loaded) { *cardListLoaded = loaded; });
+    QObject::connect(&dialog, &QDialog::finished, &form, [&form, cardListLoaded, deckPath] {
+        if (!cardListLoaded->has_value()) {
+            form.SetStatus(QStringLiteral("Load ") + deckPath);
+            form.MarkStatusFailed();
+        } else if (**cardListLoaded) {
+            OpenDeck(form, deckPath);
+        }
+    });
+}
+
+}  // namespace
 
 QString CardListPathIn(const QString& directory) {
     return QDir::toNativeSeparators(QDir(directory).filePath(QStringLiteral("kestrava.csv")));
@@ -18,18 +48,26 @@ void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath,
     catalogue.FactionNames = DefaultFactionNames();
     form.SetStatus(QStringLiteral("Load ") + CardListPath);
     form.show();
+    bool cardListLoaded = false;
     if (!QFileInfo::exists(CardListPath)) {
         form.Files().ShowFileDialogForMissingCardList();
-    } else if (!form.LoadCardList(CardListPath)) {
+    } else if (form.LoadCardList(CardListPath)) {
+        cardListLoaded = true;
+    } else {
         // There but unreadable is a failure; the dialog, when it opens for a card list that
         // cannot be opened, says so too.
         form.MarkStatusFailed();
     }
-    // After the card list, so the deck's lines are tallied against its cards; with the dialog
-    // still asking for a card list, they count against an empty one until the user picks it.
-    if (!deckPath.isEmpty() && !form.Open(deckPath, kDeckPattern)) {
-        form.MarkStatusFailed();
+    if (deckPath.isEmpty()) {
+        return;
     }
+    if (cardListLoaded) {
+        OpenDeck(form, deckPath);
+    } else if (Form2* dialog = form.Files().FileDialog(); dialog != nullptr) {
+        OpenDeckAfterCardList(form, *dialog, deckPath);
+    }
+    // Otherwise the card list's failure stays on the status line: a deck read against no cards
+    // would lose every line that needs one.
 }
 
 }  // namespace kestrava

@@ -14,7 +14,9 @@ class Form1;
 QString CardListPathIn(const QString& directory);
 
 // Runs the start-up steps with the card list path, then opens deckPath (when not empty) as the
-// file dialog opens a deck; the window is shown on return.
+// file dialog opens a deck, once there is a card list: when the file dialog asks for one, after
+// it has loaded one; when the card list failed otherwise, not at all. The window is shown on
+// return.
 void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath,
           const QString& deckPath = {});
 

@@ -6,20 +6,86 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "platform/Cp932.h"
 
 namespace kestrava {
 namespace {
 constexpr qint64 kChunk = 64 * 1024;
 constexpr qint64 kSmallestRead = 4 * 1024;
+
+// Opens file for reading (and for writing when mode says so, never truncating it) when it is a
+// regular file.
+bool OpenRegularFile(QFile& file, QIODevice::OpenMode mode) {
+#ifdef Q_OS_UNIX
+    // Without blocking, so a pipe or device put at the path after any check cannot hang the
+    // open, and checked on the descriptor, so what is checked is what is read.
+    const int accessMode = mode.testFlag(QIODevice::WriteOnly) ? O_RDWR : O_RDONLY;
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
+                          accessMode | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ||
+        !file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    // No pipe or device is reached through a path here.
+    return QFileInfo(file.fileName()).isFile() && file.open(mode);
+#endif
+}
+
+// Writes path in place through write, for a folder that takes no new file. The old bytes are
+// read first and written back when anything fails, so the file is never left cut short.
+bool SaveInPlace(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    QFile file(path);
+    if (!OpenRegularFile(file, QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+        file.size() > kMaxInPlaceSaveBytes) {
+        return false;
+    }
+    // The size is only a hint (some files say 0): the read itself is bounded.
+    QByteArray old;
+    for (;;) {
+        const QByteArray chunk = file.read(kChunk);
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) {
+                return false;
+            }
+            break;
+        }
+        old += chunk;
+        if (old.size() > kMaxInPlaceSaveBytes) {
+            return false;
+        }
+    }
+    if (file.seek(0) && write(file) && file.flush() && file.resize(file.pos())) {
+        return true;
+    }
+    // The old bytes go back over blocks the file still holds: on most file systems this needs
+    // no new space, so it works on a full disk too.
+    file.seek(0);
+    file.write(old);
+    file.resize(old.size());
+    return false;
+}
 }  // namespace
 
 Cp932LineReader::Cp932LineReader(QIODevice& device) : device_(device) {}
 
 bool OpenRegularFileForReading(QFile& file) {
     // Unbuffered: the reader asks for large chunks and keeps its own buffer.
-    return QFileInfo(file.fileName()).isFile() &&
-           file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    return OpenRegularFile(file, QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 bool Cp932LineReader::Fill() {
@@ -153,15 +219,15 @@ bool WriteCp932Lines(QIODevice& device, const QStringList& lines) {
 }
 
 bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    // A pipe, a device or a folder at the path is never replaced by a regular file.
+    // A pipe, a device or a folder at the path, or a link to none of a regular file, is never
+    // replaced by a regular file; a link that loops or leads nowhere stays too.
     const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
+    if ((target.exists() || target.isSymbolicLink()) && !target.isFile()) {
         return false;
     }
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        return target.isFile() && SaveInPlace(path, write);
     }
     // A small file sits in the write buffer until commit(), which does not report a failure to
     // flush it: flush first, so a full disk never replaces the old file with a cut-off one.

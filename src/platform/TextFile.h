@@ -49,7 +49,8 @@ class Cp932LineReader {
 };
 
 // Opens file (named already) for reading when it is a regular file: a directory is no text,
-// and a pipe or device would block or never end.
+// and a pipe or device would block or never end. What is checked is what is opened, so a path
+// swapped for a pipe meanwhile never blocks.
 bool OpenRegularFileForReading(QFile& file);
 
 // The lines encoded, each followed by CR LF.
@@ -58,10 +59,18 @@ QByteArray EncodeCp932Lines(const QStringList& lines);
 // Writes the lines encoded to device, which must be open for writing. False when a write fails.
 bool WriteCp932Lines(QIODevice& device, const QStringList& lines);
 
+// A file saved in place (see SaveFileAtomically) has its old bytes held in memory: no more
+// than this many, far beyond any deck.
+constexpr qint64 kMaxInPlaceSaveBytes = 8 * 1024 * 1024;
+
 // Saves a file through write, which gets the file open for writing: on any failure an existing
-// file at path stays as it was and no partial file is left behind. Only a regular file (after
-// following links) is ever replaced. When the folder takes no new file, a file the user may
-// write is written in place. Returns whether the whole file was written.
+// file at path stays as it was and no partial file is left behind. Only a regular file is ever
+// replaced: a link is followed to one, and one that loops, leads nowhere or to anything else
+// fails the save and stays. Returns whether the whole file was written.
+// When no new file can be made beside it (a writable deck in a read-only folder), an existing
+// file of at most kMaxInPlaceSaveBytes is written in place, its old bytes written back when that
+// fails; only a kill in the middle of that write can cut it, and the recovery copy of the open
+// deck covers that.
 bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // Writes the lines as one file, as SaveFileAtomically does.

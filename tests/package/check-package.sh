@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package of a build directory: its control fields, that it holds exactly
-# what `cmake --install` installs, and that the installed desktop entry, MIME type and
-# program work. Usage: check-package.sh BUILD_DIR
+# what `cmake --install` installs, that the installed desktop entry, MIME type, program,
+# changelog and manual page work, and that lintian finds no error and no warning.
+# Usage: check-package.sh BUILD_DIR
 set -euo pipefail
 
 build=$(realpath "$1")
@@ -26,7 +27,7 @@ expect_field() {  # name, extended regex the whole value must match
 expect_field Package 'brelvik'
 expect_field Version "${version//./\\.}"
 expect_field Architecture "$(dpkg --print-architecture)"
-expect_field Section 'games'
+expect_field Section 'misc'
 expect_field Maintainer '.+ <.+@.+>'
 expect_field Description '.+'
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -43,7 +44,9 @@ diff -u "$work/installed.list" "$work/package.list" >&2 ||
 for path in ./usr/bin/brelvik ./usr/lib/brelvik/brelvik ./usr/lib/brelvik/kestrava.csv \
             ./usr/share/applications/brelvik.desktop \
             ./usr/share/icons/hicolor/128x128/apps/brelvik.png \
-            ./usr/share/mime/packages/brelvik.xml; do
+            ./usr/share/mime/packages/brelvik.xml ./usr/share/man/man1/brelvik.1.gz \
+            ./usr/share/doc/brelvik/copyright ./usr/share/doc/brelvik/changelog.gz \
+            ./usr/share/lintian/overrides/brelvik; do
   grep -qxF "$path" "$work/package.list" || fail "the package lacks $path"
 done
 
@@ -63,6 +66,31 @@ grep -qxF "50:$type:*.dek" "$work/mime/globs2" ||
 shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brelvik" --version) ||
   fail "the packaged program's --version failed"
 [ "$shown" = "brelvik $version" ] || fail "the packaged program says '$shown'"
+
+# The changelog's latest entry is this version; the manual page names every option --help
+# names, as its own tagged line ("-h, --help").
+zcat "$root/usr/share/doc/brelvik/changelog.gz" >"$work/changelog"
+logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version) ||
+  fail "dpkg-parsechangelog cannot read the changelog"
+[ "$logged" = "$version" ] || fail "the changelog's latest version is '$logged', not $version"
+manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$root/usr/share/man/man1/brelvik.1.gz" | sed 's/^ *//') ||
+  fail "man cannot show the manual page"
+options=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brelvik" --help |
+  sed -n 's/^ *\(-[[:alnum:]], --[[:alnum:]-]*\).*/\1/p')
+[ -n "$options" ] || fail "the packaged program's --help names no option"
+while read -r option; do
+  grep -qxF -- "$option" <<<"$manual" || fail "the manual page lacks '$option'"
+done <<<"$options"
+
+# Every lintian override says why, in a comment right above it.
+awk '/^#/ { why = 1; next } NF && !why { print; bad = 1 } { why = 0 } END { exit bad }' \
+  "$root/usr/share/lintian/overrides/brelvik" >&2 || fail "a lintian override gives no reason"
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning --display-info "$deb" >&2 ||
+    fail "lintian reports an error or a warning"
+else
+  fail "lintian is not installed (scripts/install-deps.sh installs it)"
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$deb: $failures check(s) failed" >&2

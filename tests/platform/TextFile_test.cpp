@@ -3,10 +3,13 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <tuple>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,37 +126,78 @@ TEST(WriteCp932Lines, FailureLeavesNothingBehind) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
 }
 
-// A pipe or a device at the path is left as it is, also behind a link.
-TEST(WriteCp932Lines, NeverReplacesWhatIsNoRegularFile) {
+struct stat Lstat(const QString& path) {
+    struct stat info {};
+    EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info;
+}
+
+// Only a regular file is replaced, also behind a link: a pipe, a link that loops or leads
+// nowhere, and a link to a pipe are left as they are.
+TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
     QTemporaryDir dir;
     const QString pipe = dir.filePath("pipe");
-    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    const QString linkToPipe = dir.filePath("link");
-    ASSERT_TRUE(QFile::link(pipe, linkToPipe));
-    for (const QString& path : {pipe, linkToPipe}) {
-        EXPECT_FALSE(WriteCp932Lines(path, {"x"})) << path.toStdString();
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString file = dir.filePath("file");
+    test::WriteBytes(file, "old");
+    const std::tuple<const char*, QString, bool> cases[] = {{"pipe", "", false},
+                                                            {"link to pipe", pipe, false},
+                                                            {"loop", "loop", false},
+                                                            {"dangling", "none", false},
+                                                            {"link to file", file, true}};
+    for (const auto& [name, target, saves] : cases) {
+        const QString path = dir.filePath(name);
+        if (!target.isEmpty()) {
+            ASSERT_EQ(
+                symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
+                0);
+        }
+        EXPECT_EQ(WriteCp932Lines(path, {"x"}), saves) << name;
+        const mode_t type = Lstat(path).st_mode & S_IFMT;
+        EXPECT_EQ(type, target.isEmpty() ? S_IFIFO : S_IFLNK) << name;
     }
-    struct stat info {};
-    ASSERT_EQ(lstat(pipe.toLocal8Bit().constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    ASSERT_EQ(lstat(linkToPipe.toLocal8Bit().constData(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(test::ReadBytes(file), "x\r\n");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
     EXPECT_FALSE(WriteCp932Lines("/dev/null", {"x"}));
 }
 
-// No file can be made beside it, but the file itself may be written: it is, in place.
-// (As a user: root writes into any folder.)
-TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSaved) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("deck.dek");
-    const auto saveInLockedFolder = [&] {
-        if (!test::AsUserWrite(dir.path(), path, "old", dir.path(), 0500) ||
-            QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
-            return 3;  // the folder must really refuse new files
-        }
-        return WriteCp932Lines(path, {"new"}) && test::ReadBytes(path) == "new\r\n" ? 0 : 1;
+// No file can be made beside it, but the file itself may be written: it is, in place, and
+// kept as it was when that fails or the old bytes are too many to keep. (As a user: root
+// writes into any folder.)
+TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSavedInPlace) {
+    const QByteArray oldDeck = QByteArray("old deck line\r\n").repeated(200);
+    const QByteArray huge(kMaxInPlaceSaveBytes + 1, 'x');
+    const QStringList longDeck(1000, "new deck line");
+    struct Case {
+        const char* what;
+        QByteArray old;
+        QStringList lines;
+        rlim_t sizeLimit;
+        bool saves;
     };
-    EXPECT_EXIT(_exit(saveInLockedFolder()), ::testing::ExitedWithCode(0), "");
+    const Case cases[] = {{"shorter", oldDeck, {"new"}, RLIM_INFINITY, true},
+                          {"longer", "old", longDeck, RLIM_INFINITY, true},
+                          {"over the file size limit", oldDeck, longDeck, 4096, false},
+                          {"old file too large", huge, {"new"}, RLIM_INFINITY, false}};
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("deck.dek");
+        const auto save = [&] {
+            if (!test::AsUserWrite(dir.path(), path, c.old, dir.path(), 0500) ||
+                QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
+                return 3;  // the folder must really refuse new files
+            }
+            // Past the limit a write fails with EFBIG instead of killing the process.
+            const rlimit limit{c.sizeLimit, c.sizeLimit};
+            if (signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+                return 4;
+            }
+            const bool saved = WriteCp932Lines(path, c.lines);
+            const QByteArray expected = saved ? EncodeCp932Lines(c.lines) : c.old;
+            return saved == c.saves && test::ReadBytes(path) == expected ? 0 : 1;
+        };
+        EXPECT_EXIT(_exit(save()), ::testing::ExitedWithCode(0), "") << c.what;
+    }
 }
 
 }  // namespace

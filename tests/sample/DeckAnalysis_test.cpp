@@ -45,19 +45,23 @@ TEST(DeckAnalysisTest, FortyCardDeckWithEightHeroes) {
               (std::vector<TypeOdds>{{u"英雄"_s, 8, u"81.9%"_s}, {u"兵力"_s, 4, u"55.2%"_s}}));
 }
 
-TEST(DeckAnalysisTest, FiveCardDeckDrawsEveryTypeInPanelOrderCastlesLeftOut) {
+// Each pair the panel keeps apart comes in the deck the other way round.
+TEST(DeckAnalysisTest, SixCardDeckDrawsEveryTypeInPanelOrderCastlesLeftOut) {
     const DeckAnalysis analysis = Analyse({{u"S1 策"_s, 1},
-                                           {u"A1 戦"_s, 1},
-                                           {u"K1 城"_s, 20},
                                            {u"F1 配"_s, 1},
+                                           {u"K1 城"_s, 20},
+                                           {u"T1 兵"_s, 1},
+                                           {u"A1 戦"_s, 1},
                                            {u"C1 将"_s, 1},
-                                           {u"W1 野"_s, 1}});
-    EXPECT_EQ(OddsCaption(analysis.HandSize), u"初手5枚で1枚以上引く確率"_s);
+                                           {u"H1 英"_s, 1}});
+    EXPECT_EQ(OddsCaption(analysis.HandSize), u"初手6枚で1枚以上引く確率"_s);
     const QString all = u"100.0%"_s;
-    EXPECT_EQ(
-        analysis.Odds,
-        (std::vector<TypeOdds>{
-            {u"指揮官"_s, 1, all}, {u"配下"_s, 1, all}, {u"戦法"_s, 1, all}, {u"計略"_s, 1, all}}));
+    EXPECT_EQ(analysis.Odds, (std::vector<TypeOdds>{{u"英雄"_s, 1, all},
+                                                    {u"指揮官"_s, 1, all},
+                                                    {u"兵力"_s, 1, all},
+                                                    {u"配下"_s, 1, all},
+                                                    {u"戦法"_s, 1, all},
+                                                    {u"計略"_s, 1, all}}));
 }
 
 TEST(DeckAnalysisTest, EmptyOrCastleOnlyDeckHasNoRows) {

@@ -143,8 +143,10 @@ void Form2::RunAction() {
     const QPointer<QWidget> self(this);
 
     bool ok = true;
+    bool cardListLoaded = false;
     if (open) {
         ok = actions.Open(path, pattern);
+        cardListLoaded = ok && pattern != kDeckPattern;
     } else {
         actions.SetStatus(QStringLiteral("Save ") + path);
         const SaveKind kind = pattern == kHtmlPattern ? SaveKind::HtmlPage : SaveKind::DeckFile;
@@ -153,6 +155,9 @@ void Form2::RunAction() {
         } else {
             ok = actions.Save(path, kind);
         }
+    }
+    if (self != nullptr) {
+        emit ActionDone(cardListLoaded);
     }
     EndAction(actions, self, ok);
 }

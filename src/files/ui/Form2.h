@@ -39,6 +39,9 @@ class Form2 : public QDialog {
   signals:
     // A save found a file at path; the dialog closes right after this.
     void OverwriteRequested(const QString& path, kestrava::SaveKind kind);
+    // The action button has opened or saved (or handed the save on); cardListLoaded when it
+    // loaded a card list. The dialog closes right after this.
+    void ActionDone(bool cardListLoaded);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScreen>
+
+#include "sample/Placement.h"
 
 #include "ui_Form4.h"
 
@@ -66,12 +69,16 @@ void Form4::ConnectArea(const Area& area) {
     });
 }
 
-void Form4::Open() {
+void Form4::Open(const QRect& keepClear) {
     if (!isVisible()) {
         ReadDeck();
         for (const Area& area : areas_) {
             ShuffleArea(area);
         }
+    }
+    if (!placed_) {
+        PlaceBesideParent(keepClear);
+        placed_ = true;
     }
     show();
     raise();
@@ -98,6 +105,18 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
         close();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void Form4::PlaceBesideParent(const QRect& keepClear) {
+    const QWidget* main = parentWidget();
+    const QScreen* screen = main != nullptr ? main->screen() : nullptr;
+    if (screen == nullptr) {
+        return;
+    }
+    // The frame is not known before the first show: its margins are taken to be the main
+    // window's. Once moved, the dialog no longer centres itself over the main window.
+    const QSize frame = size() + main->frameGeometry().size() - main->size();
+    move(PlaceBeside(main->frameGeometry(), keepClear, frame, screen->availableGeometry()));
 }
 
 void Form4::ReadDeck() {

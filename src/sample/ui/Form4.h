@@ -33,8 +33,9 @@ class Form4 : public QDialog {
     ~Form4() override;
 
     // Shows the window, raised and active; a window that was not open starts with both areas
-    // freshly shuffled.
-    void Open();
+    // freshly shuffled. The first time, it stands beside its parent, clear of keepClear (in
+    // screen coordinates) where it can (PlaceBeside).
+    void Open(const QRect& keepClear = {});
     // The deck or the card list may have changed: when the window is open and the deck now
     // gives other cards or another analysis, both areas are shuffled again.
     void DeckChanged();
@@ -52,6 +53,7 @@ class Form4 : public QDialog {
     };
 
     void ConnectArea(const Area& area);
+    void PlaceBesideParent(const QRect& keepClear);
     void ReadDeck();
     void ShuffleArea(const Area& area);
     void Draw(const Area& area, int count);
@@ -65,6 +67,7 @@ class Form4 : public QDialog {
     DeckCards cards_;
     DeckAnalysis analysis_;
     std::array<Area, 2> areas_;
+    bool placed_ = false;
 };
 
 }  // namespace kestrava

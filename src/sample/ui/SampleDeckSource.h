@@ -14,7 +14,8 @@ class SampleDeckSource {
     virtual ~SampleDeckSource() = default;
     virtual const Deck& SampleDeck() const = 0;
     virtual const CardCatalogue& SampleCatalogue() const = 0;
-    // Shows the card of a card list line as a click on that line in the card list does.
+    // Shows the card of a card list line as a click on that line in the card list does; a
+    // line the card list does not know empties the panel but for "カード名：" and the line.
     virtual void ShowCardInPanel(const QString& line) = 0;
 };
 

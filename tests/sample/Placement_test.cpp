@@ -1,0 +1,49 @@
+// Where the sample-hand window first stands, against the main window and the screen.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "sample/Placement.h"
+
+inline void PrintTo(const QPoint& point, std::ostream* out) {
+    *out << "(" << point.x() << ", " << point.y() << ")";
+}
+
+namespace kestrava {
+namespace {
+
+// Main window frame, the screen less its panels, the corner expected. The card panel sits at
+// the main window's lower left.
+TEST(PlacementTest, BesideTheMainWindowElseClearOfTheCardPanelElseCentred) {
+    const QSize window(566, 548);
+    const QRect desktop(0, 0, 1920, 1040), laptop(0, 30, 1280, 994);
+    const std::tuple<const char*, QRect, QRect, QPoint> cases[] = {
+        {"fits right", {625, 200, 676, 600}, desktop, {1301, 200}},
+        {"fits right to the pixel", {0, 0, 670, 600}, {0, 0, 1236, 1040}, {670, 0}},
+        {"one pixel short: left", {566, 0, 670, 600}, {0, 0, 1801, 1040}, {0, 0}},
+        {"fits only left", {1200, 100, 676, 600}, desktop, {634, 100}},
+        {"second screen, top under its panel",
+         {2500, 0, 676, 600},
+         {1920, 30, 1920, 1040},
+         {3176, 30}},
+        {"main window low: as low as fits", {625, 800, 676, 600}, desktop, {1301, 492}},
+        {"neither side: right edge, clear of the panel", {302, 200, 676, 600}, laptop, {714, 200}},
+        {"both edges clear: the right", {560, 200, 676, 600}, {0, 0, 1500, 1040}, {934, 200}},
+        {"panel under the right edge: left edge",
+         {560, 200, 676, 600},
+         {0, 0, 1400, 1040},
+         {0, 200}},
+        {"no edge clear of the panel: centred",
+         {177, 100, 676, 600},
+         {0, 0, 1024, 768},
+         {229, 110}},
+        {"larger than the screen: top left", {0, 0, 676, 600}, {0, 30, 500, 400}, {0, 30}},
+    };
+    for (const auto& [name, main, available, expected] : cases) {
+        const QRect panel(main.x() + 10, main.y() + 360, 341, 217);
+        EXPECT_EQ(PlaceBeside(main, panel, window, available), expected) << name;
+    }
+}
+
+}  // namespace
+}  // namespace kestrava
