@@ -18,7 +18,8 @@ SaveAnswer AskToSaveDeck(QWidget* parent, const QString& deckName) {
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("UnsavedQuestion"));
     QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
     save->setObjectName(QStringLiteral("SaveButton"));
     discard->setObjectName(QStringLiteral("DiscardButton"));

@@ -69,6 +69,9 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
 
     // Offers the deck a program that did not close normally left in the recovery folder.
     void OfferRecovery();
+    // True when an unsaved deck may go now (nothing unsaved, saved, or the user lets it go);
+    // when the user saves through the file dialog, then runs after that save succeeds.
+    bool MayDiscardDeck(std::function<void()> then);
     // Keeps this program's recovery copy in folder instead of the per-user one.
     void UseRecoveryFolder(const QString& folder);
 
@@ -96,9 +99,6 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     void FollowDeck(DeckUpdate update);
     void ShowTitle();
     void WriteRecoveryCopy();
-    // True when an unsaved deck may go now (nothing unsaved, saved, or the user lets it go);
-    // when the user saves through the file dialog, then runs after that save succeeds.
-    bool MayDiscardDeck(std::function<void()> then);
     void OpenDeck();
 
     void ShowSelectedCard();

@@ -55,8 +55,8 @@ void Form1::CreateEditMenu() {
 
     QAction* redo = menu->addAction(StepCaption(QStringLiteral("やり直し"), {}));
     redo->setObjectName(QStringLiteral("Redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     redo->setEnabled(false);
     connect(redo, &QAction::triggered, &history, &QUndoStack::redo);
     connect(&history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
@@ -118,9 +118,9 @@ void Form1::FollowDeck(DeckUpdate update) {
 
 void Form1::ShowTitle() {
     const QString& path = document_.FilePath();
-    setWindowTitle(path.isEmpty() ? kProgramTitle + QStringLiteral("[*]")
-                                  : QFileInfo(path).fileName() + QStringLiteral("[*] - ") +
-                                        kProgramTitle);
+    setWindowTitle(path.isEmpty()
+                       ? kProgramTitle + QStringLiteral("[*]")
+                       : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + kProgramTitle);
     setWindowModified(document_.IsUnsaved());
 }
 
@@ -144,8 +144,9 @@ void Form1::OfferRecovery() {
         QString path;
         if (!ReadLeftCopy(copy, catalogue_, deck, tallies, path)) {
             // Kept for the user to rescue by hand; the status line says where it is.
-            SetStatus(QStringLiteral("Load ") +
-                      QDir::toNativeSeparators(QDir(copy.Folder).filePath(QStringLiteral("deck.dek"))));
+            SetStatus(
+                QStringLiteral("Load ") +
+                QDir::toNativeSeparators(QDir(copy.Folder).filePath(QStringLiteral("deck.dek"))));
             MarkStatusFailed();
             continue;
         }
