@@ -13,7 +13,6 @@
 #include "bench/MainWindowWorld.h"
 #include "bench/MedianReporter.h"
 #include "bench/VerdictTable.h"
-#include "platform/Cp932.h"
 
 namespace {
 
@@ -42,10 +41,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    if (!kestrava::Cp932Available()) {
-        qCritical("This Qt has no code page 932 converter.");
-        return 1;
-    }
     kestrava::InstallFontSubstitutions();
     QApplication::setFont(QFont(kestrava::kFixedFont, 9));
     kestrava::bench::Inputs();
