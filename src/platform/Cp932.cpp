@@ -23,6 +23,10 @@ QString DecodeCp932(QByteArrayView bytes) {
         const unsigned char b = src[i];
         if (b < 0x80) {
             dst[n++] = b;
+            // Runs of ASCII (numbers, commas, codes) between Japanese texts copy in a tight loop.
+            while (i + 1 < size && src[i + 1] < 0x80) {
+                dst[n++] = src[++i];
+            }
             continue;
         }
         // The table tells whether b leads a pair and whether the next byte can end one.
