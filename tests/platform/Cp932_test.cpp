@@ -136,8 +136,8 @@ std::optional<ConverterTables> BuildFromConverter() {
     auto invert = [&tables](bool necSelected) {
         for (int code = 0x8140; code <= 0xFCFC; ++code) {
             const char16_t unit = tables.Decode[code];
-            const bool ed = (code >> 8) == 0xED || (code >> 8) == 0xEE;
-            if (unit != 0 && ed == necSelected && tables.Encode[unit] == 0) {
+            const bool copy = (code >> 8) == 0xED || (code >> 8) == 0xEE;
+            if (unit != 0 && copy == necSelected && tables.Encode[unit] == 0) {
                 tables.Encode[unit] = quint16(code);
             }
         }
