@@ -6,7 +6,6 @@
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
-#include "platform/Cp932.h"
 
 int main(int argc, char** argv) {
     // Help, version and misuse are answered before QApplication, which needs a display.
@@ -18,10 +17,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Ties the windows to the desktop entry, so the desktop shows its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("brelvik"));
-    if (!kestrava::Cp932Available()) {
-        qCritical("This Qt has no code page 932 converter; card lists and decks cannot be read.");
-        return 1;
-    }
     kestrava::InstallFontSubstitutions();
     QApplication::setFont(QFont(kestrava::kFixedFont, 9));
     kestrava::CardCatalogue catalogue;
