@@ -25,7 +25,7 @@ extern char** environ;
 namespace kestrava::bench {
 namespace {
 
-constexpr int kStartUpPairs = 15;
+constexpr int kStartUpPairs = 21;
 constexpr int kTimeoutMilliseconds = 10000;
 
 double Now() {
