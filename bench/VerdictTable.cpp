@@ -54,6 +54,14 @@ struct Verdict {
     std::optional<double> Ratio;
 };
 
+// The time the target is judged on.
+std::optional<double> Judged(const Target& target, const std::optional<Median>& median) {
+    if (!median) {
+        return std::nullopt;
+    }
+    return target.OnWallTime ? median->Wall : median->Cpu;
+}
+
 Verdict Judge(const Target& target, const std::optional<Median>& time,
               const std::optional<Median>& baseline) {
     Verdict verdict;
@@ -62,11 +70,12 @@ Verdict Judge(const Target& target, const std::optional<Median>& time,
     if (!verdict.Ran) {
         return verdict;
     }
+    const double seconds = *Judged(target, time);
     if (baseline) {
-        verdict.Ratio = time->Cpu / baseline->Cpu;
+        verdict.Ratio = seconds / *Judged(target, baseline);
     }
     const bool ratioMet = target.MaxRatio <= 0 || *verdict.Ratio <= target.MaxRatio;
-    const bool timeMet = target.MaxMilliseconds <= 0 || time->Cpu * 1e3 < target.MaxMilliseconds;
+    const bool timeMet = target.MaxMilliseconds <= 0 || seconds * 1e3 < target.MaxMilliseconds;
     verdict.Met = ratioMet && timeMet;
     return verdict;
 }
@@ -75,7 +84,8 @@ Verdict Judge(const Target& target, const std::optional<Median>& time,
 
 bool PrintVerdictTable(const MedianReporter& medians, const std::vector<Target>& targets,
                        std::ostream& out) {
-    out << "\nMedians of the repetitions; the verdict is on processor time, wall time beside it\n";
+    out << "\nMedians of the repetitions; the verdict is on processor time, wall time beside it\n"
+           "(wall time alone, baseline included, for the cases run in other processes)\n";
     PrintRow(out, "case", "cpu", "baseline", "ratio", "wall", "target", "result");
     bool allMet = true;
     for (const Target& target : targets) {
@@ -88,8 +98,9 @@ bool PrintVerdictTable(const MedianReporter& medians, const std::vector<Target>&
                              : !verdict.Judged ? "INFO"
                              : verdict.Met     ? "PASS"
                                                : "FAIL";
-        PrintRow(out, target.Label, Duration(time ? std::optional(time->Cpu) : std::nullopt),
-                 Duration(baseline ? std::optional(baseline->Cpu) : std::nullopt),
+        const bool cpu = time && !target.OnWallTime;
+        PrintRow(out, target.Label, Duration(cpu ? std::optional(time->Cpu) : std::nullopt),
+                 Duration(Judged(target, baseline)),
                  verdict.Ratio ? Format("%.2f", *verdict.Ratio) : "-",
                  Duration(time ? std::optional(time->Wall) : std::nullopt), Limits(target), result);
     }

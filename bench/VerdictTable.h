@@ -15,10 +15,11 @@ constexpr double kFrameMilliseconds = 16.0;
 
 struct Target {
     const char* Label;
-    const char* Case;        // the benchmark's registered name
-    const char* Baseline;    // nullptr: judged on its own time only
-    double MaxRatio;         // case / baseline; 0 for none
-    double MaxMilliseconds;  // 0 for none: the time is reported, not judged
+    const char* Case;         // the benchmark's registered name
+    const char* Baseline;     // nullptr: judged on its own time only
+    double MaxRatio;          // case / baseline; 0 for none
+    double MaxMilliseconds;   // 0 for none: the time is reported, not judged
+    bool OnWallTime = false;  // for cases timed in other processes, where this one only waits
 };
 
 // Prints the table; true when every case ran and met its targets.

@@ -1,12 +1,8 @@
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 
 #include "app/CommandLine.h"
-#include "app/Fonts.h"
-#include "app/Form1.h"
-#include "app/Startup.h"
-#include "platform/Cp932.h"
+#include "app/Program.h"
 
 int main(int argc, char** argv) {
     // Help, version and misuse are answered before QApplication, which needs a display.
@@ -16,18 +12,5 @@ int main(int argc, char** argv) {
         return kestrava::Finish(commandLine);
     }
     QApplication app(argc, argv);
-    // Ties the windows to the desktop entry, so the desktop shows its name and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("brelvik"));
-    if (!kestrava::Cp932Available()) {
-        qCritical("This Qt has no code page 932 converter; card lists and decks cannot be read.");
-        return 1;
-    }
-    kestrava::InstallFontSubstitutions();
-    QApplication::setFont(QFont(kestrava::kFixedFont, 9));
-    kestrava::CardCatalogue catalogue;
-    kestrava::Form1 form(catalogue);
-    kestrava::Main(catalogue, form,
-                   kestrava::CardListPathIn(QCoreApplication::applicationDirPath()),
-                   commandLine.DeckPath);
-    return app.exec();
+    return kestrava::RunProgram(commandLine.DeckPath);
 }

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <optional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "platform/Cp932.h"
 
@@ -13,7 +19,6 @@ struct Mapping {
 };
 
 TEST(Cp932, UsesMicrosoftsMappingBothWays) {
-    ASSERT_TRUE(Cp932Available());
     const Mapping cases[] = {{u"～", "\x81\x60"},
                              {u"－", "\x81\x7C"},
                              {u"①", "\x87\x40"},
@@ -91,21 +96,107 @@ TEST(Cp932, SingleBytesWindowsReadsSurviveBothWays) {
     }
 }
 
-TEST(Cp932, EveryDecodablePairEncodesBackToTheSameCharacter) {
-    int mapped = 0;
-    for (int lead = 0x81; lead <= 0xFC; ++lead) {
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            const QString text = DecodeCp932(QByteArray(1, char(lead)) + char(trail));
-            if (text.size() != 1 || text.at(0) == QChar(0xFFFD)) {
-                continue;
-            }
-            ++mapped;
-            const QByteArray back = EncodeCp932(text);
-            ASSERT_EQ(back.size(), 2);
-            ASSERT_EQ(DecodeCp932(back), text);
+// The tables as the program built them from the platform converter before it had its own: the
+// converter asked about every pair only (it differs on invalid and cut-off bytes), each
+// character written with its first code, the NEC-selected IBM codes (leads ED, EE) last.
+struct ConverterTables {
+    std::vector<char16_t> Decode = std::vector<char16_t>(0x10000);  // lead << 8 | trail
+    std::vector<quint16> Encode = std::vector<quint16>(0x10000);    // by UTF-16 unit
+};
+
+bool IsLead(int b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool IsTrail(int b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+std::optional<ConverterTables> BuildFromConverter() {
+    QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) {
+        return std::nullopt;
+    }
+    ConverterTables tables;
+    QByteArray all;
+    std::vector<int> codes;
+    for (int code = 0x8140; code <= 0xFCFC; ++code) {
+        if (IsLead(code >> 8) && IsTrail(code & 0xFF)) {
+            all.append(char(code >> 8)).append(char(code & 0xFF)).append('\n');
+            codes.push_back(code);
         }
     }
-    EXPECT_GT(mapped, 7000);
+    const QStringList pieces = QString(decoder.decode(all)).split(u'\n');
+    for (std::size_t k = 0; k < codes.size(); ++k) {
+        const QString text = pieces.value(qsizetype(k));
+        const char16_t unit = text.size() == 1 ? text.at(0).unicode() : 0;
+        if (unit >= 0x80 && unit != 0xFFFD && !QChar::isSurrogate(unit)) {
+            tables.Decode[codes[k]] = unit;
+        }
+    }
+    auto invert = [&tables](bool necSelected) {
+        for (int code = 0x8140; code <= 0xFCFC; ++code) {
+            const char16_t unit = tables.Decode[code];
+            const bool copy = (code >> 8) == 0xED || (code >> 8) == 0xEE;
+            if (unit != 0 && copy == necSelected && tables.Encode[unit] == 0) {
+                tables.Encode[unit] = quint16(code);
+            }
+        }
+    };
+    invert(false);
+    invert(true);
+    for (const auto& [unit, code] : {std::pair{0x301C, 0x8160},
+                                     {0x2212, 0x817C},
+                                     {0x2016, 0x8161},
+                                     {0x00A2, 0x8191},
+                                     {0x00A3, 0x8192},
+                                     {0x00AC, 0x81CA}}) {
+        tables.Encode[unit] = tables.Encode[unit] != 0 ? tables.Encode[unit] : quint16(code);
+    }
+    for (const auto& [unit, byte] : {std::pair{0x0080, 0x80},
+                                     {0xF8F0, 0xA0},
+                                     {0xF8F1, 0xFD},
+                                     {0xF8F2, 0xFE},
+                                     {0xF8F3, 0xFF}}) {
+        tables.Encode[unit] = quint16(byte);
+    }
+    for (int byte = 0xA1; byte <= 0xDF; ++byte) {
+        tables.Encode[0xFF61 + byte - 0xA1] = quint16(byte);
+    }
+    return tables;
+}
+
+const std::optional<ConverterTables>& FromConverter() {
+    static const std::optional<ConverterTables> tables = BuildFromConverter();
+    return tables;
+}
+
+TEST(Cp932, ReadsEveryPairAsThePlatformConverter) {
+    if (!FromConverter()) {
+        GTEST_SKIP() << "this Qt has no code page 932 converter";
+    }
+    for (int code = 0x8140; code <= 0xFCFC; ++code) {
+        if (IsLead(code >> 8) && IsTrail(code & 0xFF)) {
+            const char16_t unit = FromConverter()->Decode[code];
+            const char bytes[] = {char(code >> 8), char(code & 0xFF)};
+            ASSERT_EQ(DecodeCp932(QByteArrayView(bytes, 2)), QString(QChar(unit ? unit : 0xFFFD)))
+                << std::hex << code;
+        }
+    }
+}
+
+TEST(Cp932, WritesEveryBmpUnitAsThePlatformConverter) {
+    if (!FromConverter()) {
+        GTEST_SKIP() << "this Qt has no code page 932 converter";
+    }
+    for (int unit = 0x80; unit <= 0xFFFF; ++unit) {
+        const int code = FromConverter()->Encode[unit];
+        const QByteArray expected = code == 0      ? QByteArray("?")
+                                    : code < 0x100 ? QByteArray(1, char(code))
+                                                   : QByteArray(1, char(code >> 8)) + char(code);
+        const QChar text{char16_t(unit)};
+        ASSERT_EQ(EncodeCp932(QStringView(&text, 1)), expected) << std::hex << unit;
+        ASSERT_EQ(Cp932ByteLength(QStringView(&text, 1)), expected.size()) << std::hex << unit;
+    }
 }
 
 }  // namespace
