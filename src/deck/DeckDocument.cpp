@@ -31,7 +31,7 @@ class DeckStep : public QUndoCommand {
           mergeId_(mergeId) {}
 
     void undo() override {
-        document_.Apply(before_, nullptr, pathBefore_, DeckUpdate::HistoryMoved);
+        document_.Apply(before_, nullptr, PathOf(pathBefore_), DeckUpdate::HistoryMoved);
     }
 
     void redo() override {
@@ -40,7 +40,7 @@ class DeckStep : public QUndoCommand {
             first_ = false;
             document_.Apply(after_, &tallies_, pathAfter_, update_);
         } else {
-            document_.Apply(after_, nullptr, pathAfter_, DeckUpdate::HistoryMoved);
+            document_.Apply(after_, nullptr, PathOf(pathAfter_), DeckUpdate::HistoryMoved);
         }
     }
 
@@ -56,6 +56,12 @@ class DeckStep : public QUndoCommand {
     }
 
   private:
+    // Only a step that changed the deck's file brings a file back; a save made since other
+    // steps stays the deck's file.
+    QString PathOf(const QString& path) const {
+        return pathBefore_ != pathAfter_ ? path : document_.filePath_;
+    }
+
     DeckDocument& document_;
     Deck before_;
     Deck after_;
