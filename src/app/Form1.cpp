@@ -3,8 +3,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSessionManager>
 
+#include "app/DeckQuestions.h"
 #include "app/frmSplash.h"
 #include "catalogue/CardList.h"
 #include "catalogue/Illustrators.h"
@@ -22,7 +27,11 @@
 namespace kestrava {
 
 Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::Form1>()), catalogue_(catalogue) {
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::Form1>()),
+      catalogue_(catalogue),
+      document_(catalogue),
+      recoveryFolder_(DefaultRecoveryFolder()) {
     ui_->setupUi(this);
     ui_->Combo3->hide();
     for (int box = 1; box <= kFilterBoxCount; ++box) {
@@ -34,14 +43,24 @@ Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
     contextmenu_->addAction(ui_->ToClipboard);
     deckViews_ = new DeckListViews(ui_->List2, ui_->List3, ui_->Text1, this);
     fileWindows_ = new FileWindows(*this, this);
+    recovery_ = std::make_unique<RecoveryCopy>(recoveryFolder_);
+    deckViews_->Follow(document_);
+    ui_->Frame6->Follow(document_);
+    connect(&document_, &DeckDocument::Changed, this, &Form1::FollowDeck);
+    // A save the question asked for that never happened lets its action go.
+    connect(fileWindows_, &FileWindows::AllClosed, this, [this] { afterSave_ = {}; });
 
     ConnectFilters();
     ConnectDeckCommands();
     ConnectMenus();
+    CreateEditMenu();
     Initialise();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // A program that ends, however it ends, leaves no copy to offer; only a crash does.
+    recovery_->Remove();
+}
 
 void Form1::Initialise() {
     // The window keeps the size of its design: 670 x 557 below the menu bar.
@@ -50,8 +69,8 @@ void Form1::Initialise() {
     CentreOnScreen(*this);
     panel_ = InitialCardPanel();
     ShowPanel();
-    ResetTallies(tallies_);
-    ui_->Frame6->ShowTallies(tallies_);
+    ui_->Frame6->ShowTallies(document_.Tallies());
+    ShowTitle();
     SelectedIllustrator_ = kAllIllustrators;
     ui_->Combo1->addItems(IllustratorList());
     ui_->Combo1->setCurrentIndex(-1);
@@ -95,7 +114,7 @@ void Form1::ConnectDeckCommands() {
     connect(ui_->Command3, &QPushButton::clicked, this, [this] { RemoveOneCopy(); });
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { RemoveLine(); });
     connect(ui_->Text2, &QLineEdit::textChanged, this,
-            [this](const QString& text) { deck_.DeckName = text; });
+            [this](const QString& text) { document_.Rename(text); });
     connect(deckViews_, &DeckListViews::PopupRequested, this,
             [this](const QPoint& pos) { OpenContextMenu(PopupSource::DeckList, pos); });
 }
@@ -103,8 +122,7 @@ void Form1::ConnectDeckCommands() {
 void Form1::ConnectMenus() {
     connect(ui_->Open, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::CardList); });
-    connect(ui_->DeckOpen, &QAction::triggered, this,
-            [this] { fileWindows_->ShowFileDialog(FileDialogMode::DeckOpen); });
+    connect(ui_->DeckOpen, &QAction::triggered, this, [this] { OpenDeck(); });
     connect(ui_->Save, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::DeckSave); });
     connect(ui_->print_HTML, &QAction::triggered, this,
@@ -150,38 +168,17 @@ void Form1::ShowPanel() {
 
 void Form1::AddCopies(qint16 requested) {
     const QListWidgetItem* item = ui_->List1->currentItem();
-    if (item == nullptr || !item->isSelected()) {
-        return;
-    }
-    const DeckChange change =
-        kestrava::AddCopies(deck_, tallies_, catalogue_, item->text(), requested);
-    ShowDeck();
-    if (change.LineAppended) {
-        deckViews_->ScrollToEnd();
+    if (item != nullptr && item->isSelected()) {
+        document_.AddCopies(item->text(), requested);
     }
 }
 
 void Form1::RemoveOneCopy() {
-    Remove(kestrava::RemoveOneCopy);
+    document_.RemoveOneCopy(deckViews_->SelectedIndex());
 }
 
 void Form1::RemoveLine() {
-    Remove(kestrava::RemoveLine);
-}
-
-void Form1::Remove(RemoveCommand command) {
-    const DeckChange change = command(deck_, tallies_, catalogue_, deckViews_->SelectedIndex());
-    ShowDeck();
-    if (change.LineRemoved) {
-        // Nothing selected afterwards: the next "<" must not hit a neighbour the user never chose.
-        deckViews_->ClearSelection();
-    }
-}
-
-void Form1::ShowDeck() {
-    deckViews_->ShowDeck(deck_);
-    ui_->Frame6->ShowTallies(tallies_);
-    SampleDeckChanged();
+    document_.RemoveLine(deckViews_->SelectedIndex());
 }
 
 void Form1::OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPos) {
@@ -192,7 +189,7 @@ void Form1::OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPo
 void Form1::CopyToClipboard() {
     QString text;
     if (PopupSource_ == PopupSource::DeckList) {
-        text = DeckClipboardText(deck_);
+        text = DeckClipboardText(document_.CurrentDeck());
     } else if (PopupSource_ == PopupSource::CardPanel) {
         text = CardClipboardText(panel_.CardName, panel_.Abilities, panel_.UpperText);
     }
@@ -254,9 +251,7 @@ bool Form1::LoadCardList(const QString& path) {
             break;
     }
     // The deck stays; its statistics follow the cards its lines now stand for.
-    RecountTallies(tallies_, deck_, catalogue_);
-    ui_->Frame6->ShowTallies(tallies_);
-    SampleDeckChanged();
+    document_.RecountTallies();
     return true;
 }
 
@@ -266,22 +261,33 @@ void Form1::RefreshCardList() {
 }
 
 bool Form1::LoadDeckFile(const QString& path) {
-    if (!kestrava::LoadDeckFile(path, catalogue_, deck_, tallies_)) {
+    // The reader keeps the old name when the file has none.
+    Deck deck;
+    deck.DeckName = document_.CurrentDeck().DeckName;
+    DeckTallies tallies;
+    if (!kestrava::LoadDeckFile(path, catalogue_, deck, tallies)) {
         return false;
     }
-    deckViews_->ShowLoadedDeck(deck_);
-    ui_->Frame6->ShowTallies(tallies_);
-    ui_->Text2->setText(deck_.DeckName);
-    SampleDeckChanged();
+    document_.LoadFrom(deck, path);
     return true;
 }
 
 bool Form1::SaveDeckFile(const QString& path) {
-    return kestrava::SaveDeckFile(path, deck_, tallies_, catalogue_.FactionNames);
+    if (!kestrava::SaveDeckFile(path, document_.CurrentDeck(), document_.Tallies(),
+                                catalogue_.FactionNames)) {
+        return false;
+    }
+    document_.MarkSaved(path);
+    if (afterSave_) {
+        // After the dialog that saved has closed.
+        QTimer::singleShot(0, this, std::exchange(afterSave_, {}));
+    }
+    return true;
 }
 
 bool Form1::SaveDeckHtml(const QString& path) {
-    return kestrava::SaveDeckHtml(path, deck_, tallies_, catalogue_.FactionNames);
+    return kestrava::SaveDeckHtml(path, document_.CurrentDeck(), document_.Tallies(),
+                                  catalogue_.FactionNames);
 }
 
 }  // namespace kestrava

@@ -1,19 +1,23 @@
 // The main window: the filter panel, the card list, the card information panel, the deck
 // lists with their commands and statistics, and the menus. Its handlers read controls, call
-// the logic and show the result; the deck lives in one Deck value and one DeckTallies value.
+// the logic and show the result; the deck lives in one deck document, which the views follow.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/frmSplash.h"
 #include "catalogue/CardRecord.h"
 #include "deck/Deck.h"
+#include "deck/DeckDocument.h"
 #include "deck/DeckEditing.h"
 #include "deck/DeckTallies.h"
+#include "files/RecoveryCopy.h"
 #include "files/ui/FileActions.h"
 #include "sample/ui/Form4.h"
 #include "sample/ui/SampleDeckSource.h"
@@ -56,36 +60,52 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     bool SaveDeckHtml(const QString& path) override;
 
     // SampleDeckSource: what the sample-hand window asks of the main window.
-    const Deck& SampleDeck() const override { return deck_; }
+    const Deck& SampleDeck() const override { return document_.CurrentDeck(); }
     const CardCatalogue& SampleCatalogue() const override { return catalogue_; }
     void ShowCardInPanel(const QString& line) override;
 
     FileWindows& Files() { return *fileWindows_; }
     Form4* SampleHandWindow() const { return sampleHand_; }  // nullptr until first opened
 
+    // Offers the deck a program that did not close normally left in the recovery folder.
+    void OfferRecovery();
+    // True when an unsaved deck may go now (nothing unsaved, saved, or the user lets it go);
+    // when the user saves through the file dialog, then runs after that save succeeds.
+    bool MayDiscardDeck(std::function<void()> then);
+    // Keeps this program's recovery copy in folder instead of the per-user one.
+    void UseRecoveryFolder(const QString& folder);
+
     // State the tests and the dialogs read.
-    const Deck& CurrentDeck() const { return deck_; }
-    const DeckTallies& Tallies() const { return tallies_; }
+    DeckDocument& Document() { return document_; }
+    const Deck& CurrentDeck() const { return document_.CurrentDeck(); }
+    const DeckTallies& Tallies() const { return document_.Tallies(); }
     const SelectionState& Selection() const { return selection_; }
     const QString& SelectedIllustrator() const { return SelectedIllustrator_; }
     kestrava::PopupSource PopupSource() const { return PopupSource_; }
     QMenu* ContextMenu() const { return contextmenu_; }
     frmSplash* Splash() const { return splash_; }
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Initialise();
     void ConnectFilters();
     void ConnectDeckCommands();
     void ConnectMenus();
+    void CreateEditMenu();
+    // Every change of the deck: the name box, the title bar, the sample hand, the recovery copy.
+    void FollowDeck(DeckUpdate update);
+    void ShowTitle();
+    void WriteRecoveryCopy();
+    void OpenDeck();
 
     void ShowSelectedCard();
     void ToggleFormation();
     void AddCopies(qint16 requested);
     void RemoveOneCopy();
     void RemoveLine();
-    using RemoveCommand = DeckChange (*)(Deck&, DeckTallies&, const CardCatalogue&, int);
-    void Remove(RemoveCommand command);
-    void ShowDeck();
     void ShowPanel();
     void OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPos);
     void CopyToClipboard();
@@ -96,8 +116,13 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
 
     std::unique_ptr<Ui::Form1> ui_;
     CardCatalogue& catalogue_;
-    Deck deck_;
-    DeckTallies tallies_;
+    DeckDocument document_;
+    std::unique_ptr<RecoveryCopy> recovery_;
+    QString recoveryFolder_;
+    QTimer recoveryTimer_;
+    // What a question's 保存 interrupted, when the file dialog makes the save.
+    std::function<void()> afterSave_;
+    bool closing_ = false;  // the question was answered: the next close goes through
     SelectionState selection_;
     QString SelectedIllustrator_;
     QStringList cardLines_;  // kept between refreshes to spare the allocator

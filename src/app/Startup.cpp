@@ -58,11 +58,17 @@ void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath,
         // cannot be opened, says so too.
         form.MarkStatusFailed();
     }
+    // A deck a crash left behind comes before the one asked for, which then replaces it only
+    // as any other deck would: after the question whether to save it.
+    form.OfferRecovery();
     if (deckPath.isEmpty()) {
         return;
     }
     if (cardListLoaded) {
-        OpenDeck(form, deckPath);
+        const auto open = [&form, deckPath] { OpenDeck(form, deckPath); };
+        if (form.MayDiscardDeck(open)) {
+            open();
+        }
     } else if (Form2* dialog = form.Files().FileDialog(); dialog != nullptr) {
         OpenDeckAfterCardList(form, *dialog, deckPath);
     }

@@ -14,10 +14,18 @@ struct DeckLine {
     qint16 Count = 0;
 };
 
+inline bool operator==(const DeckLine& a, const DeckLine& b) {
+    return a.Count == b.Count && a.Text == b.Text;
+}
+
 struct Deck {
     QString DeckName;
     std::vector<DeckLine> Lines;
     qint16 Total = 0;
 };
+
+inline bool operator==(const Deck& a, const Deck& b) {
+    return a.Total == b.Total && a.DeckName == b.DeckName && a.Lines == b.Lines;
+}
 
 }  // namespace kestrava

@@ -11,9 +11,6 @@
 
 namespace kestrava {
 
-bool operator==(const DeckLine& a, const DeckLine& b) {
-    return a.Text == b.Text && a.Count == b.Count;
-}
 void PrintTo(const DeckLine& line, std::ostream* out) {
     *out << line.Text.toStdString() << " x" << line.Count;
 }

@@ -119,6 +119,34 @@ void DeckListViews::ShowDeck(const Deck& deck) {
     Text1_->setText(QString::number(deck.Total));
 }
 
+void DeckListViews::Follow(const DeckDocument& document) {
+    connect(&document, &DeckDocument::Changed, this, [this, &document](DeckUpdate update) {
+        const Deck& deck = document.CurrentDeck();
+        switch (update) {
+            case DeckUpdate::Renamed:
+            case DeckUpdate::Recounted:
+            case DeckUpdate::Saved:
+                return;
+            case DeckUpdate::Replaced:
+                ShowLoadedDeck(deck);
+                return;
+            case DeckUpdate::LineAppended:
+                ShowDeck(deck);
+                ScrollToEnd();
+                return;
+            case DeckUpdate::LineRemoved:
+            case DeckUpdate::HistoryMoved:
+                ShowDeck(deck);
+                // The next "<" must not hit a line the user never chose.
+                ClearSelection();
+                return;
+            case DeckUpdate::Edited:
+                ShowDeck(deck);
+                return;
+        }
+    });
+}
+
 void DeckListViews::ShowLoadedDeck(const Deck& deck) {
     ClearSelection();
     ShowDeck(deck);

@@ -9,6 +9,7 @@
 #include <QPoint>
 
 #include "deck/Deck.h"
+#include "deck/DeckDocument.h"
 
 namespace kestrava {
 
@@ -18,6 +19,10 @@ class DeckListViews : public QObject {
   public:
     DeckListViews(QListWidget* deckList, QListWidget* countList, QLineEdit* totalBox,
                   QObject* parent);
+
+    // Shows every change of document's deck as the change asks: scrolled to an appended line,
+    // nothing selected after a removal, an undo or a redo, a replaced deck from its first line.
+    void Follow(const DeckDocument& document);
 
     // Rewrites both lists and the total from deck, keeping the selected index (when still a
     // line) and the top line.

@@ -52,6 +52,14 @@ void DeckStatsPanel::ShowTallies(const DeckTallies& tallies) {
     }
 }
 
+void DeckStatsPanel::Follow(const DeckDocument& document) {
+    connect(&document, &DeckDocument::Changed, this, [this, &document](DeckUpdate update) {
+        if (update != DeckUpdate::Renamed && update != DeckUpdate::Saved) {
+            ShowTallies(document.Tallies());
+        }
+    });
+}
+
 QLabel* DeckStatsPanel::StatusLabel() const {
     return ui_->Label24;
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "deck/DeckDocument.h"
 #include "deck/DeckTallies.h"
 
 namespace Ui {
@@ -25,6 +26,9 @@ class DeckStatsPanel : public QGroupBox {
     // Writes every tally into its label; the castle number is black once the deck holds the
     // castle quota and red below it.
     void ShowTallies(const DeckTallies& tallies);
+
+    // Shows document's tallies after every change of them.
+    void Follow(const DeckDocument& document);
 
     QLabel* StatusLabel() const;  // Label24
 

@@ -10,18 +10,21 @@ void Present(QWidget& window) {
     window.activateWindow();
 }
 
+}  // namespace
+
 // A closed window is forgotten at once, not when its deferred deletion runs, so that a command
 // arriving in between creates a fresh one.
 template <typename Window>
-void ForgetWhenClosed(QObject* owner, Window* window, QPointer<Window>& slot) {
-    QObject::connect(window, &QDialog::finished, owner, [window, &slot] {
+void FileWindows::ForgetWhenClosed(Window* window, QPointer<Window>& slot) {
+    connect(window, &QDialog::finished, this, [this, window, &slot] {
         if (slot == window) {
             slot = nullptr;
         }
+        if (fileDialog_ == nullptr && confirmation_ == nullptr) {
+            emit AllClosed();
+        }
     });
 }
-
-}  // namespace
 
 FileWindows::FileWindows(FileActions& actions, QObject* parent)
     : QObject(parent), actions_(actions) {}
@@ -48,7 +51,7 @@ Form2* FileWindows::OpenFileDialog() {
     if (fileDialog_ == nullptr) {
         auto* dialog = new Form2(actions_);
         connect(dialog, &Form2::OverwriteRequested, this, &FileWindows::ShowConfirmation);
-        ForgetWhenClosed(this, dialog, fileDialog_);
+        ForgetWhenClosed(dialog, fileDialog_);
         fileDialog_ = dialog;
     }
     return fileDialog_;
@@ -57,7 +60,7 @@ Form2* FileWindows::OpenFileDialog() {
 void FileWindows::ShowConfirmation(const QString& path, SaveKind kind) {
     if (confirmation_ == nullptr) {
         auto* confirmation = new Form3(actions_, path, kind);
-        ForgetWhenClosed(this, confirmation, confirmation_);
+        ForgetWhenClosed(confirmation, confirmation_);
         confirmation_ = confirmation;
     }
     Present(*confirmation_);

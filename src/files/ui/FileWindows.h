@@ -31,7 +31,13 @@ class FileWindows : public QObject {
     Form2* FileDialog() const { return fileDialog_; }      // nullptr when not open
     Form3* Confirmation() const { return confirmation_; }  // nullptr when not open
 
+  signals:
+    // The last window open has closed: whatever the user did there is done.
+    void AllClosed();
+
   private:
+    template <typename Window>
+    void ForgetWhenClosed(Window* window, QPointer<Window>& slot);
     Form2* OpenFileDialog();
     void ShowConfirmation(const QString& path, SaveKind kind);
 

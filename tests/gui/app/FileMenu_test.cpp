@@ -58,6 +58,7 @@ TEST_F(FileMenuTest, SaveThenOpenADeck) {
     SelectCard(0);
     Click("Command4");
     Find<QLineEdit>("Text2")->setText("other");
+    AnswerNextQuestion("DiscardButton");
     Use(QKeySequence("Ctrl+O"), nullptr, path);
     EXPECT_EQ(Text("Label24"), "Load " + path);
     EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
@@ -80,6 +81,9 @@ TEST_F(FileMenuTest, ConfirmedHtmlSaveWritesThePage) {
 TEST_F(FileMenuTest, ReadErrorFailsTheLoadAndKeepsEverything) {
     const QString unreadable = "/proc/self/mem";
     for (const char* action : {"DeckOpen", "Open"}) {
+        if (form_->Document().IsUnsaved()) {
+            AnswerNextQuestion("DiscardButton");
+        }
         Use({}, action, unreadable);
         EXPECT_EQ(Text("Label24"), "Load " + unreadable + U(u" (失敗)")) << action;
     }
@@ -97,6 +101,7 @@ TEST_F(FileMenuTest, ConfirmationMarksItsOwnFailure) {
     WriteBytes(deck, EncodeCp932Lines({"other", "G-2 x  × 1"}));
     Use({}, "Save", pipe);
     ASSERT_NE(form_->Files().Confirmation(), nullptr);
+    AnswerNextQuestion("DiscardButton");
     Use({}, "DeckOpen", deck);
     EXPECT_EQ(Text("Label24"), "Load " + deck);
     Answer("Command1");  // はい
@@ -121,7 +126,9 @@ TEST_F(FileMenuTest, AnotherCardListRecountsTheStatistics) {
 
 TEST_F(FileMenuTest, QuitLeavesDialogsOpenAboutIsOneWindow) {
     EXPECT_FALSE(form_->findChild<QAction*>("DeckAdd")->isEnabled());
+    AnswerNextQuestion("DiscardButton");
     form_->findChild<QAction*>("DeckOpen")->trigger();
+    AnswerNextQuestion("DiscardButton");
     form_->findChild<QAction*>("Quit")->trigger();
     EXPECT_FALSE(form_->isVisible());
     EXPECT_TRUE(form_->Files().FileDialog()->isVisible());

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -50,7 +52,13 @@ class Form1Test : public ::testing::Test {
         ASSERT_TRUE(dir_.isValid());
         cardListPath_ = CardListPathIn(dir_.path());
         WriteBytes(cardListPath_, CardListBytes(FixtureCardLines()));
+        NewForm();
+    }
+    // A fresh main window whose recovery copies stay in this test's folder.
+    void NewForm() {
+        form_.reset();
         form_ = std::make_unique<Form1>(catalogue_);
+        form_->UseRecoveryFolder(dir_.filePath("recovery"));
     }
     void TearDown() override {
         form_.reset();
@@ -76,6 +84,25 @@ class Form1Test : public ::testing::Test {
                                  ? QPoint(7, widget->height() / 2)
                                  : widget->rect().center();
         QTest::mouseClick(widget, Qt::LeftButton, {}, where);
+    }
+    // Answers the next question box, once it shows, with the button of that name; an empty
+    // name presses Esc.
+    static void AnswerNextQuestion(const QString& button) {
+        auto* timer = new QTimer(qApp);  // gone with the application at the latest
+        QObject::connect(timer, &QTimer::timeout, [timer, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            timer->deleteLater();
+            timer->stop();
+            if (button.isEmpty()) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                box->findChild<QPushButton*>(button)->click();
+            }
+        });
+        timer->start(0);
     }
     QStringList Lines(const QString& list) const { return Rows(Find<QListWidget>(list)); }
     void SelectCard(int row) { ClickRow(Find<QListWidget>("List1"), row); }

@@ -38,7 +38,7 @@ class StartWithDeckTest : public Form1Test {
     void StartWith(const QString& cardList, const QString& deck) {
         form_.reset();
         catalogue_ = CardCatalogue();
-        form_ = std::make_unique<Form1>(catalogue_);
+        NewForm();
         Main(catalogue_, *form_, cardList, deck);
     }
     // The deck's lines and counts, its castles counted against the cards; or nothing.
