@@ -1,0 +1,18 @@
+// Text folded the way Japanese players type it, so that a search or an imported card name
+// matches however it was typed: compatibility forms (full-width and half-width letters, digits
+// and katakana) made one (NFKC), letter case folded, hiragana read as katakana, blanks and "・"
+// dropped, and the long-vowel and dash marks (ー － ｰ ― -) made one.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace kestrava {
+
+QString FoldForSearch(QStringView text);
+
+// A query split at blanks (of any width) into its folded words; empty words are dropped.
+QStringList FoldedQueryWords(QStringView query);
+
+}  // namespace kestrava
