@@ -116,13 +116,15 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
 }
 
 // Cards whose list lines the reader's two-blank rule cuts short, each after an ordinary card
-// of its code that the cut-short text begins. The last two read back as the card whose whole
-// line is their cut-short text: the file cannot tell them apart.
+// of its code that the cut-short text begins. The next two read back as the card whose whole
+// line is their cut-short text: the file cannot tell them apart. The last three cut short to
+// one text: the first in the file is taken, whatever their order by name.
 CardCatalogue OddNames(bool withShadowedCards = true) {
     CardCatalogue catalogue;
     QStringList cards = {"G001|x",      "G001|",       "G002|leader",    "G002| lead",
                          "G003|trails", "G003|trail ", "G004|two blank", "G004|two  blanks",
-                         "G005|a",      "G006|plain",  "G005|a  b",      "G006|plain  too"};
+                         "G005|a",      "G006|plain",  "G005|a  b",      "G006|plain  too",
+                         "G007|one  m", "G007|one  z", "G007|one  a"};
     if (!withShadowedCards) {
         cards = cards.mid(0, 10);
     }
@@ -153,6 +155,7 @@ TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
         {"name ended by a blank", "G003 trail  ", {"G003 trail |1", "M900 end|1"}},
         {"two blanks in the name", "G004 two  blanks  ", {"G004 two  blanks|1", "M900 end|1"}},
         {"a whole line stays itself", "G005 a  ", {"G005 a|1", "M900 end|1"}},
+        {"two cut short alike: the first", "G007 one  ", {"G007 one  m|1", "M900 end|1"}},
         {"a code alone is no named card", "G006  ", {}},
         {"text of no card without a blank", "Z009  ", {}},
         {"text of no card with a blank", "G005 b  ", {"G005 b|1", "M900 end|1"}},
