@@ -92,6 +92,10 @@ bool ParseDeckEntry(QByteArrayView line, const CardCatalogue& catalogue, DeckLin
         return false;
     }
     entry.Text = DecodeCp932(line.first(gap));
+    // No card has a longer line, and the deck list would be slow to show it.
+    if (entry.Text.size() > kMaxCardLineLength) {
+        return false;
+    }
     if (std::optional<QString> card = ResolveEntryText(catalogue, entry.Text)) {
         entry.Text = std::move(*card);
     } else if (!entry.Text.contains(u' ')) {
@@ -115,13 +119,20 @@ bool LoadDeckFile(QIODevice& device, const CardCatalogue& catalogue, Deck& deck,
     QByteArrayView line;
     if (reader.ReadRawLine(line)) {
         loaded.DeckName = DecodeCp932(line);
+        qsizetype bytes = line.size();
         while (reader.ReadRawLine(line)) {
+            // Past a limit, as at a line that does not parse or would overflow a count, the
+            // reading ends.
+            bytes += line.size();
+            if (bytes > kMaxDeckFileBytes) {
+                break;
+            }
             if (line.startsWith('-')) {
                 continue;
             }
             DeckLine entry;
-            // A line that does not parse, or would overflow a count, ends the reading.
-            if (!ParseDeckEntry(line, catalogue, entry) ||
+            if (loaded.Lines.size() == std::size_t(kMaxDeckLines) ||
+                !ParseDeckEntry(line, catalogue, entry) ||
                 !AppendLoadedLine(loaded, loadedTallies, catalogue, entry.Text, entry.Count)) {
                 break;
             }
