@@ -1,5 +1,6 @@
 #include "catalogue/CardList.h"
 
+#include "platform/Cp932.h"
 #include "platform/TextFile.h"
 
 namespace kestrava {
@@ -109,17 +110,20 @@ bool ParseCardLine(QStringView line, CardRecord& record, const FactionNameList& 
         }
         comma = next;
     }
-    return true;
+    return record.Code.size() + 1 + record.Name.size() <= kMaxCardLineLength;
 }
 
 CardListLoad LoadCardList(CardCatalogue& catalogue, QIODevice& device) {
     // Read into a table of its own, taken over only when the whole file could be read.
     std::vector<CardRecord> table;
     Cp932LineReader reader(device);
-    QString line;
+    QByteArrayView bytes;
+    qsizetype bytesRead = 0;
     CardRecord record;
-    while (table.size() < std::size_t(kCardTableSize) && reader.ReadLine(line)) {
-        if (!ParseCardLine(line, record, catalogue.FactionNames)) {
+    while (table.size() < std::size_t(kCardTableSize) && reader.ReadRawLine(bytes)) {
+        bytesRead += bytes.size();
+        if (bytesRead > kMaxCardListBytes ||
+            !ParseCardLine(DecodeCp932(bytes), record, catalogue.FactionNames)) {
             break;
         }
         table.push_back(std::move(record));

@@ -48,6 +48,9 @@ struct CardRecord {
 };
 
 constexpr int kCardTableSize = 1025;
+// The longest card list line (code, blank, name) a card may have, and so the longest text of a
+// deck line: every list shows such lines, and a list of longer ones is slow to lay out.
+constexpr int kMaxCardLineLength = 1024;
 constexpr int kFactionCount = 5;
 
 // The faction letters in the order every rule tests them.

@@ -1,43 +1,56 @@
+#include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "deck/DeckEditing.h"
 #include "files/DeckFile.h"
+#include "platform/Cp932.h"
 #include "platform/TextFile.h"
 
 namespace kestrava {
 namespace {
 
-// Whether the writer, padding line with blanks, leaves text as the entry text the reader takes:
-// the line up to its first two blanks, counting the padding.
-bool CutsShortTo(const QString& line, const QString& text) {
-    if (!line.startsWith(text)) {
-        return false;
-    }
-    const QStringView rest = QStringView(line).mid(text.size());
-    return rest == u" " || rest.startsWith(u"  ");
-}
-
 // The card list line an entry text stands for. The text ends at the first two blanks, so a
 // card whose name is empty, starts or ends with a blank or holds two blanks was cut short when
 // it was written: the first card with the entry's code that cuts short to the text is the one.
 // A text that is some card's whole line stays itself; nullopt when no card fits.
-std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, const QString& text) {
+std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, QStringView text) {
     const QStringView code = CodeOfLine(text);
+    // Most often the text is the whole line of the first card of its code.
     const int first = catalogue.FindCardIndexByCode(code);
     if (first < 0) {
         return std::nullopt;
     }
+    if (catalogue.CardListLine(first) == text) {
+        return catalogue.CardListLine(first);
+    }
+    // Otherwise the lines that begin with the text: they stand together in list order, and
+    // those cut short to it (going on with one blank alone or with two) come before any that
+    // goes on with a character above the blank in one of its next two places.
+    const std::vector<int>& order = catalogue.ListOrder();
+    auto at = std::lower_bound(order.begin(), order.end(), text, [&](int card, QStringView t) {
+        return QStringView(catalogue.CardListLine(card)) < t;
+    });
     int cutShort = -1;
-    for (int i = first; i < catalogue.CardCount(); ++i) {
-        if (catalogue.CardTable()[i].Code != code) {
+    for (; at != order.end(); ++at) {
+        const QString& line = catalogue.CardListLine(*at);
+        if (!line.startsWith(text)) {
+            break;
+        }
+        const QStringView rest = QStringView(line).mid(text.size());
+        if (!rest.isEmpty() &&
+            (rest[0] > u' ' || (rest[0] == u' ' && rest.size() > 1 && rest[1] > u' '))) {
+            break;
+        }
+        if (catalogue.CardTable()[*at].Code != code) {
             continue;
         }
-        const QString& line = catalogue.CardListLine(i);
-        if (line == text) {
+        if (rest.isEmpty()) {
             return line;
         }
-        if (cutShort < 0 && CutsShortTo(line, text)) {
-            cutShort = i;
+        const bool cut = rest == u" " || rest.startsWith(u"  ");
+        if (cut && (cutShort < 0 || *at < cutShort)) {
+            cutShort = *at;
         }
     }
     if (cutShort < 0) {
@@ -46,27 +59,49 @@ std::optional<QString> ResolveEntryText(const CardCatalogue& catalogue, const QS
     return catalogue.CardListLine(cutShort);
 }
 
-// Parses one line after the name; false when the line ends the reading.
-bool ParseDeckEntry(const QString& line, const CardCatalogue& catalogue, DeckLine& entry) {
-    const qsizetype gap = line.indexOf(QStringLiteral("  "));
+// Index of the first two blanks in line, or -1.
+qsizetype FindTwoBlanks(QByteArrayView line) {
+    const char* begin = line.data();
+    const char* end = begin + line.size();
+    for (const char* blank = begin;
+         (blank = static_cast<const char*>(std::memchr(blank, ' ', size_t(end - blank)))) &&
+         blank + 1 < end;
+         ++blank) {
+        if (blank[1] == ' ') {
+            return blank - begin;
+        }
+    }
+    return -1;
+}
+
+// Parses one line after the name; false when the line ends the reading. The line is read as
+// bytes: blanks, digits and "-" are never the second byte of a pair, so each byte of them is
+// that character in the decoded line, and the text before two blanks decodes alone as it does
+// within the line.
+bool ParseDeckEntry(QByteArrayView line, const CardCatalogue& catalogue, DeckLine& entry) {
+    const qsizetype gap = FindTwoBlanks(line);
     if (gap < 0) {
         return false;
     }
-    const QChar last = line.back();
-    if (last < u'0' || last > u'9') {
+    const char last = line.back();
+    if (last < '0' || last > '9') {
         return false;
     }
     // An empty text ends the reading: that is how the total line ends it.
     if (gap == 0) {
         return false;
     }
-    entry.Text = line.left(gap);
+    entry.Text = DecodeCp932(line.first(gap));
+    // No card has a longer line, and the deck list would be slow to show it.
+    if (entry.Text.size() > kMaxCardLineLength) {
+        return false;
+    }
     if (std::optional<QString> card = ResolveEntryText(catalogue, entry.Text)) {
         entry.Text = std::move(*card);
     } else if (!entry.Text.contains(u' ')) {
         return false;
     }
-    entry.Count = static_cast<qint16>(last.unicode() - u'0');
+    entry.Count = static_cast<qint16>(last - '0');
     return true;
 }
 
@@ -81,16 +116,23 @@ bool LoadDeckFile(QIODevice& device, const CardCatalogue& catalogue, Deck& deck,
     ResetTallies(loadedTallies);
 
     Cp932LineReader reader(device);
-    QString line;
-    if (reader.ReadLine(line)) {
-        loaded.DeckName = line;
-        while (reader.ReadLine(line)) {
-            if (line.startsWith(u'-')) {
+    QByteArrayView line;
+    if (reader.ReadRawLine(line)) {
+        loaded.DeckName = DecodeCp932(line);
+        qsizetype bytes = line.size();
+        while (reader.ReadRawLine(line)) {
+            // Past a limit, as at a line that does not parse or would overflow a count, the
+            // reading ends.
+            bytes += line.size();
+            if (bytes > kMaxDeckFileBytes) {
+                break;
+            }
+            if (line.startsWith('-')) {
                 continue;
             }
             DeckLine entry;
-            // A line that does not parse, or would overflow a count, ends the reading.
-            if (!ParseDeckEntry(line, catalogue, entry) ||
+            if (loaded.Lines.size() == std::size_t(kMaxDeckLines) ||
+                !ParseDeckEntry(line, catalogue, entry) ||
                 !AppendLoadedLine(loaded, loadedTallies, catalogue, entry.Text, entry.Count)) {
                 break;
             }

@@ -85,7 +85,9 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
         {"empty number", {good, CardLine("C-3", "c", {{5, ""}}), good}, 1},
         {"number out of range", {CardLine("C-3", "c", {{6, "32768"}})}, 0},
         {"fraction", {CardLine("C-3", "c", {{6, "1.5"}})}, 0},
-        {"no comma at all", {"just text"}, 0}};
+        {"no comma at all", {"just text"}, 0},
+        {"list line of 1024", {good, CardLine("C-3", QString(1020, 'n')), good}, 3},
+        {"list line of 1025", {good, CardLine("C-3", QString(1021, 'n')), good}, 1}};
     for (const auto& [what, lines, count] : cases) {
         EXPECT_EQ(Load(test::CardListBytes(lines)), count) << what;
     }
@@ -147,14 +149,22 @@ TEST_F(CardListTest, ReadErrorChangesNothing) {
     EXPECT_EQ(catalogue_.CardCount(), 5);
 }
 
+// A line of the given length in bytes, its upper text filling it.
+QString CardLineOfLength(int length) {
+    return CardLine("C-1", "", {{17, QString(length - CardLine("C-1", "").size(), 'n')}});
+}
+
 TEST_F(CardListTest, CommaBeyondPosition32767MakesTheLineUnusable) {
-    // Every comma counts: size the name so that the line's last comma lands on the limit.
-    const int bare = CardLine("C-1", "").size();
-    const QString fits = CardLine("C-1", QString(32767 - bare, QChar('n')));
-    const QString tooFar = CardLine("C-1", QString(32768 - bare, QChar('n')));
-    ASSERT_EQ(fits.size(), 32767);
-    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), fits})), 2);
-    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), tooFar})), 1);
+    // Every comma counts: the line's last comma lands on the limit.
+    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), CardLineOfLength(32767)})), 2);
+    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), CardLineOfLength(32768)})), 1);
+}
+
+TEST_F(CardListTest, LineThatPassesTheByteLimitEndsTheReading) {
+    const QStringList lines(kMaxCardListBytes / 32768, CardLineOfLength(32767));
+    const int rest = int(kMaxCardListBytes - lines.join("").size());
+    EXPECT_EQ(Load(test::CardListBytes(lines + QStringList{CardLineOfLength(rest)})), 65);
+    EXPECT_EQ(Load(test::CardListBytes(lines + QStringList{CardLineOfLength(rest + 1)})), 64);
 }
 
 // Cards added one at a time are indexed as a loaded list is: one lookup, one list order.

@@ -13,6 +13,7 @@
 #include "files/DeckFile.h"
 #include "files/DeckHtml.h"
 #include "platform/Cp932.h"
+#include "platform/TextFile.h"
 #include "support/FailingDevice.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
@@ -89,6 +90,11 @@ TEST(GoldenFiles, WrittenByteForByteAndReadBack) {
 }
 
 TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
+    // Three separators of the longest line and one that brings the file to the byte limit
+    // before an entry of 9 bytes (line ends not counted, the name's 1 byte counted).
+    const QString separators = (QString(kMaxLineBytes, '-') + "\n").repeated(3);
+    const int lastSeparator = int(kMaxDeckFileBytes - 3 * kMaxLineBytes - 1 - 9);
+    const QString text1024 = "D " + QString(1022, 'b');
     // What, the file (written with CR LF), the name and entries read.
     const std::tuple<const char*, QString, QString, QStringList> cases[] = {
         {"empty file: the name stays", "", "前", {}},
@@ -102,7 +108,21 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
         {"blank after the count", "n\nC001 a  × 3 \n", "n", {}},
         {"text without a blank", "n\nC001  × 3\n", "n", {}},
         {"total past 32767", "n\n" + QString("D b  × 9\n").repeated(3641) + "C001 a  × 1\n", "n",
-         QStringList(3640, "D b|9")}};
+         QStringList(3640, "D b|9")},
+        {"lines of count 0 past the line limit", "n\n" + QString("D b  × 0\n").repeated(32768), "n",
+         QStringList(kMaxDeckLines, "D b|0")},
+        {"bytes up to the limit",
+         "n\n" + separators + QString(lastSeparator, '-') + "\nD b  × 1\n",
+         "n",
+         {"D b|1"}},
+        {"a byte past the limit",
+         "n\n" + separators + QString(lastSeparator + 1, '-') + "\nD b  × 1\n",
+         "n",
+         {}},
+        {"text of 1025",
+         "n\n" + text1024 + "  × 1\n" + text1024 + "b  × 1\n",
+         "n",
+         {text1024 + "|1"}}};
     QTemporaryDir dir;
     const QString path = dir.filePath("deck.dek");
     for (const auto& [what, file, name, kept] : cases) {
@@ -116,13 +136,15 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
 }
 
 // Cards whose list lines the reader's two-blank rule cuts short, each after an ordinary card
-// of its code that the cut-short text begins. The last two read back as the card whose whole
-// line is their cut-short text: the file cannot tell them apart.
+// of its code that the cut-short text begins. The next two read back as the card whose whole
+// line is their cut-short text: the file cannot tell them apart. The last three cut short to
+// one text: the first in the file is taken, whatever their order by name.
 CardCatalogue OddNames(bool withShadowedCards = true) {
     CardCatalogue catalogue;
     QStringList cards = {"G001|x",      "G001|",       "G002|leader",    "G002| lead",
                          "G003|trails", "G003|trail ", "G004|two blank", "G004|two  blanks",
-                         "G005|a",      "G006|plain",  "G005|a  b",      "G006|plain  too"};
+                         "G005|a",      "G006|plain",  "G005|a  b",      "G006|plain  too",
+                         "G007|one  m", "G007|one  z", "G007|one  a"};
     if (!withShadowedCards) {
         cards = cards.mid(0, 10);
     }
@@ -153,6 +175,7 @@ TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
         {"name ended by a blank", "G003 trail  ", {"G003 trail |1", "M900 end|1"}},
         {"two blanks in the name", "G004 two  blanks  ", {"G004 two  blanks|1", "M900 end|1"}},
         {"a whole line stays itself", "G005 a  ", {"G005 a|1", "M900 end|1"}},
+        {"two cut short alike: the first", "G007 one  ", {"G007 one  m|1", "M900 end|1"}},
         {"a code alone is no named card", "G006  ", {}},
         {"text of no card without a blank", "Z009  ", {}},
         {"text of no card with a blank", "G005 b  ", {"G005 b|1", "M900 end|1"}},
