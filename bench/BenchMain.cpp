@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QStandardPaths>
 
 #include <iostream>
 #include <vector>
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // The window cases start the program's main window: never on the user's own data.
+    QStandardPaths::setTestModeEnabled(true);
     kestrava::InstallFontSubstitutions();
     QApplication::setFont(QFont(kestrava::kFixedFont, 9));
     kestrava::bench::Inputs();

@@ -7,8 +7,11 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "app/Fonts.h"
 #include "app/Form1.h"
@@ -73,6 +76,8 @@ int main(int argc, char** argv) {
     kestrava::InstallFontSubstitutions();
     QApplication::setFont(QFont(kestrava::kFixedFont, 9));
     const QDir out(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
+    // Nothing of the user's: no recovery copy offered or left behind.
+    QStandardPaths::setTestModeEnabled(true);
     kestrava::CardCatalogue catalogue;
     Form1 form(catalogue);
     kestrava::Main(catalogue, form, QString::fromLocal8Bit(argv[1]));
@@ -115,6 +120,13 @@ int main(int argc, char** argv) {
     sampleHand.Open();
     Click(&sampleHand, "Command3");
     ok &= Save(&sampleHand, out.filePath("sample-hand.png"));
+    // The question before an unsaved deck goes, answered キャンセル once pictured.
+    QTimer::singleShot(0, &form, [&] {
+        QWidget* question = QApplication::activeModalWidget();
+        ok &= Save(question, out.filePath("unsaved-question.png"));
+        Click(question, "CancelButton");
+    });
+    form.close();
     dir.removeRecursively();
     return ok ? 0 : 1;
 }
