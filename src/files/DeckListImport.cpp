@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "catalogue/StringTable.h"
 #include "deck/DeckEditing.h"
@@ -291,7 +292,8 @@ class CardMatcher {
     }
 
   private:
-    // Cards whose folded name holds part or is held in it (a name with a note after it).
+    // Cards whose folded name holds part or is held in it (a name with a note after it), the
+    // names closest in length first.
     std::vector<int> PartialMatches(const QString& part) const {
         std::vector<int> cards;
         if (part.size() < 2) {
@@ -306,6 +308,10 @@ class CardMatcher {
                 }
             }
         }
+        std::stable_sort(cards.begin(), cards.end(), [&](int a, int b) {
+            return std::abs(folded_[a].size() - part.size()) <
+                   std::abs(folded_[b].size() - part.size());
+        });
         return cards;
     }
 
