@@ -23,6 +23,8 @@ namespace {
 constexpr qsizetype kMaxImportLineLength = kMaxCardLineLength - 2;
 constexpr int kMaxWrittenCount = 9999;
 constexpr qsizetype kShownLongLine = 80;
+// Longer than any name with a note after it: no part of a name is looked for in such a line.
+constexpr qsizetype kMaxPartLength = 64;
 
 bool IsBlank(QChar c) {
     return c.isSpace();
@@ -296,7 +298,7 @@ class CardMatcher {
     // names closest in length first.
     std::vector<int> PartialMatches(const QString& part) const {
         std::vector<int> cards;
-        if (part.size() < 2) {
+        if (part.size() < 2 || part.size() > kMaxPartLength) {
             return cards;
         }
         for (int i = 0; i < int(folded_.size()); ++i) {
@@ -373,7 +375,7 @@ void ParseLine(ImportLine& line, const CardMatcher& matcher, const CardCatalogue
 // A deck file starts with its name and 80 "-"; this program's clipboard text has the same
 // separator only before its total line.
 bool IsDeckFileNameLine(const std::vector<ImportLine>& lines, std::size_t index) {
-    return index + 1 < lines.size() &&
+    return index + 1 < lines.size() && lines[index].Source.trimmed() != SeparatorLine() &&
            QStringView(lines[index + 1].Source).trimmed() == SeparatorLine() &&
            !(index + 2 < lines.size() &&
              IsTotalLine(QStringView(lines[index + 2].Source).trimmed()));

@@ -144,16 +144,20 @@ TEST(DeckListImport, OwnClipboardTextAndDeckFileReadBack) {
     }
     DeckTallies tallies;
     RecountTallies(tallies, deck, catalogue);
-    const QString deckFile = DeckFileLines(deck, tallies, catalogue.FactionNames).join(u"\r\n");
-    for (const QString& text : {DeckClipboardText(deck), deckFile}) {
+    const Deck nameless{{}, {}, 0};
+    const std::pair<QString, Deck> texts[] = {
+        {DeckClipboardText(deck), Deck{u"元の名前"_s, deck.Lines, deck.Total}},
+        {DeckFileLines(deck, tallies, catalogue.FactionNames).join(u"\r\n"), deck},
+        {DeckFileLines(nameless, {}, catalogue.FactionNames).join(u"\r\n"),
+         Deck{u"元の名前"_s, {}, 0}},
+    };
+    for (const auto& [text, expected] : texts) {
         const DeckListImport import = ParseDeckList(text, catalogue);
         for (const ImportLine& line : import.Lines) {
             EXPECT_TRUE(line.Status == ImportStatus::Matched ||
                         line.Status == ImportStatus::Ignored)
                 << line.Source.toStdString();
         }
-        Deck expected = deck;
-        expected.DeckName = text == deckFile ? deck.DeckName : u"元の名前"_s;
         EXPECT_EQ(BuildImportedDeck(import, {}, u"元の名前"_s).Value, expected)
             << text.toStdString();
     }
