@@ -242,7 +242,10 @@ class CardMatcher {
         folded_.reserve(cards.size());
         for (int i = 0; i < int(cards.size()); ++i) {
             exactCodes_[cards[i].Code].push_back(i);
-            foldedCodes_[FoldForSearch(cards[i].Code)].push_back(i);
+            // A line of blanks and "・" alone folds to nothing and is no code.
+            if (const QString code = FoldForSearch(cards[i].Code); !code.isEmpty()) {
+                foldedCodes_[code].push_back(i);
+            }
             folded_.push_back(FoldForSearch(cards[i].Name));
             if (!folded_.back().isEmpty()) {
                 foldedNames_[folded_.back()].push_back(i);
