@@ -3,6 +3,7 @@
 // Run on the offscreen platform; the pictures are the ones the README shows.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "files/ui/FileWindows.h"
+#include "files/ui/ImportDialog.h"
 #include "sample/ui/Form4.h"
 
 namespace {
@@ -65,6 +67,24 @@ void BuildSampleDeck(Form1& form) {
     }
 }
 
+// A deck list as players share it: headers, this program's own lines, counts before and after,
+// full-width forms, a part of a name, a card too many, one the list does not know, a total.
+const char16_t kSharedList[] =
+    u"【メインデッキ】\n"
+    u"G-011 森羅の魔剣士ピアラ                                      × 2\n"
+    u"3 G-001 森羅の義勇兵\n"
+    u"ガーディアン ×4\n"
+    u"狙撃手 x2\n"
+    u"Ｇ－０４５　森羅の大猪　×　３\n"
+    u"G-010 古樹の角獣 × 12\n"
+    u"G-010 古樹の角獣 × 1\n"
+    u"幻の竜騎士 ×1\n"
+    u"【城デッキ】\n"
+    u"4 古根塔\n"
+    u"G-053*4\n"
+    u"--------------------\n"
+    u"合計 30枚\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,6 +129,12 @@ int main(int argc, char** argv) {
     dialog->findChild<QLineEdit*>("Text1")->setText(existing);
     Click(dialog, "Command1");
     ok &= Save(form.Files().Confirmation(), out.filePath("confirmation.png"));
+
+    QGuiApplication::clipboard()->setText(QString::fromUtf16(kSharedList));
+    form.findChild<QAction*>("ImportClipboard")->trigger();
+    auto* import = form.findChild<kestrava::ImportDialog*>();
+    ok &= Save(import, out.filePath("import-dialog.png"));
+    import->close();
 
     form.findChild<QAction*>("About")->trigger();
     ok &= Save(form.Splash(), out.filePath("about.png"));

@@ -123,6 +123,7 @@ void Form1::ConnectMenus() {
     connect(ui_->Open, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::CardList); });
     connect(ui_->DeckOpen, &QAction::triggered, this, [this] { OpenDeck(); });
+    connect(ui_->ImportClipboard, &QAction::triggered, this, [this] { ImportClipboard(); });
     connect(ui_->Save, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::DeckSave); });
     connect(ui_->print_HTML, &QAction::triggered, this,

@@ -100,6 +100,8 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     void ShowTitle();
     void WriteRecoveryCopy();
     void OpenDeck();
+    // Reads the clipboard's text into the import dialog.
+    void ImportClipboard();
 
     void ShowSelectedCard();
     void ToggleFormation();

@@ -1,0 +1,171 @@
+// Deck lists pasted as text: every shape of line players write, and this program's own
+// clipboard text and deck file read back into the deck they came from.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "deck/DeckEditing.h"
+#include "files/ClipboardText.h"
+#include "files/DeckFile.h"
+#include "files/DeckLineLayout.h"
+#include "files/DeckListImport.h"
+#include "support/QtPrinters.h"
+
+namespace kestrava {
+
+void PrintTo(const Deck& deck, std::ostream* os) {
+    *os << deck.DeckName.toStdString() << " Total " << deck.Total;
+    for (const DeckLine& line : deck.Lines) {
+        *os << " | " << line.Text.toStdString() << " x" << line.Count;
+    }
+}
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+CardCatalogue Cards() {
+    CardCatalogue catalogue;
+    const std::tuple<QString, QString, QString> cards[] = {
+        {u"G-001"_s, u"森の城"_s, u"城"_s},
+        {u"G-002"_s, u"緑の弓兵"_s, u"兵力"_s},
+        {u"G-003"_s, u"ﾘﾝﾄﾞﾙﾑ砦"_s, u"城"_s},
+        {u"C-010"_s, u"王冠ー第三軍団"_s, u"兵力"_s},
+        {u"C-011"_s, u"碧旗・参謀"_s, u"指揮官"_s},
+        {u"D-020"_s, u"影の将"_s, u"英雄"_s},
+        {u"D-020"_s, u"影の将・改"_s, u"英雄"_s},
+        {u"E-030"_s, u"ほのおの剣"_s, u"戦法"_s},
+        {u"E-031"_s, u"ホノオノ剣"_s, u"戦法"_s},
+        {u"M-040"_s, u"Aria Gate"_s, u"計略"_s},
+        {u"C-100"_s, QString(u"霧"_s).repeated(33), u"配下"_s},  // 72 bytes with its code
+    };
+    for (const auto& [code, name, type] : cards) {
+        CardRecord card;
+        card.Code = code;
+        card.Name = name;
+        card.CardType = type;
+        card.Rarity = u"Common"_s;
+        catalogue.AddCard(card);
+    }
+    return catalogue;
+}
+
+const char16_t* const kStatusWords[] = {u"一致", u"候補", u"不明", u"無視"};
+
+// Each line as "status count card|card note", then the total of the deck it makes.
+QStringList Describe(const DeckListImport& import, const ImportedDeck& deck) {
+    QStringList shown;
+    for (std::size_t row = 0; row < import.Lines.size(); ++row) {
+        const ImportLine& line = import.Lines[row];
+        QString text = QString::fromUtf16(kStatusWords[int(line.Status)]);
+        if (line.Status == ImportStatus::Ignored) {
+            text += u' ' + line.Reason;
+        } else {
+            text +=
+                u' ' + QString::number(line.Count) + u' ' +
+                (line.Status == ImportStatus::Unknown ? line.UnknownText : line.Cards.join(u'|'));
+        }
+        if (!deck.Notes[row].isEmpty()) {
+            text += u" ("_s + deck.Notes[row] + u')';
+        }
+        shown << text;
+    }
+    return shown << u"Total "_s + QString::number(deck.Value.Total);
+}
+
+TEST(DeckListImport, EveryShapeOfLine) {
+    const CardCatalogue catalogue = Cards();
+    const std::pair<QString, QStringList> cases[] = {
+        {u"G-001 森の城"_s, {u"一致 1 G-001 森の城"_s, u"Total 1"_s}},
+        {u"G-001"_s, {u"一致 1 G-001 森の城"_s, u"Total 1"_s}},
+        {DeckEntryLine({u"G-002 緑の弓兵"_s, 3}, 0), {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
+        {DeckEntryLine({u"C-100 "_s + QString(u"霧"_s).repeated(33), 2}, 0),
+         {u"一致 2 C-100 "_s + QString(u"霧"_s).repeated(33), u"Total 2"_s}},
+        {u"G-002 緑の弓兵 × 2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"G-002 緑の弓兵 x 2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"G-002 緑の弓兵 X2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"G-002 緑の弓兵*2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"G-002 緑の弓兵x2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"2 G-002 緑の弓兵"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"3×G-002"_s, {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
+        {u"3xG-002"_s, {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
+        {u"4枚 森の城"_s, {u"一致 4 G-001 森の城"_s, u"Total 4"_s}},
+        {u"森の城 3枚"_s, {u"一致 3 G-001 森の城"_s, u"Total 3"_s}},
+        {u"Ｇ－００２　緑の弓兵　×　３"_s, {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
+        {u"２ 緑の弓兵"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"りんどるむ砦 ＊２"_s, {u"一致 2 G-003 ﾘﾝﾄﾞﾙﾑ砦"_s, u"Total 2"_s}},
+        {u"王冠－第三軍団 4"_s, {u"一致 4 C-010 王冠ー第三軍団"_s, u"Total 4"_s}},
+        {u"碧旗参謀×1"_s, {u"一致 1 C-011 碧旗・参謀"_s, u"Total 1"_s}},
+        {u"aria gate x2"_s, {u"一致 2 M-040 Aria Gate"_s, u"Total 2"_s}},
+        {u"  G-001   森の城   ×   1  "_s, {u"一致 1 G-001 森の城"_s, u"Total 1"_s}},
+        {u"\tG-001\t×\t2"_s, {u"一致 2 G-001 森の城"_s, u"Total 2"_s}},
+        {u"D-020"_s, {u"候補 1 D-020 影の将|D-020 影の将・改"_s, u"Total 1"_s}},
+        {u"D-020 影の将・改 ×1"_s, {u"一致 1 D-020 影の将・改"_s, u"Total 1"_s}},
+        {u"ほのおの剣 2"_s, {u"候補 2 E-030 ほのおの剣|E-031 ホノオノ剣"_s, u"Total 2"_s}},
+        {u"Z-999 森の城"_s, {u"候補 1 G-001 森の城"_s, u"Total 1"_s}},
+        {u"弓兵 ×2"_s, {u"候補 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
+        {u"Z-999 謎のカード ×2"_s, {u"不明 2 Z-999 謎のカード"_s, u"Total 0"_s}},
+        {u"謎のカード"_s, {u"不明 1 ? 謎のカード"_s, u"Total 0"_s}},
+        {u"Box2"_s, {u"不明 1 ? Box2"_s, u"Total 0"_s}},
+        {u"G-002 緑の弓兵 × 0"_s, {u"無視 0枚"_s, u"Total 0"_s}},
+        {u"G-002 緑の弓兵 × 9"_s, {u"一致 9 G-002 緑の弓兵 (9枚 → 4枚)"_s, u"Total 4"_s}},
+        {u"12 G-002"_s, {u"一致 12 G-002 緑の弓兵 (12枚 → 4枚)"_s, u"Total 4"_s}},
+        {u"G-002 ×2\r\n緑の弓兵 2枚\nG-002 緑の弓兵 × 1"_s,
+         {u"一致 2 G-002 緑の弓兵 (計5枚 → 4枚)"_s, u"一致 2 G-002 緑の弓兵 (1行目に合算)"_s,
+          u"一致 1 G-002 緑の弓兵 (1行目に合算)"_s, u"Total 4"_s}},
+        {u"1 G-001\r\rG-001"_s,
+         {u"一致 1 G-001 森の城 (計2枚)"_s, u"無視 空行"_s, u"一致 1 G-001 森の城 (1行目に合算)"_s,
+          u"Total 2"_s}},
+        {SeparatorLine(), {u"無視 区切り線"_s, u"Total 0"_s}},
+        {TotalLine(40), {u"無視 合計"_s, u"Total 0"_s}},
+        {u"合計：４０枚"_s, {u"無視 合計"_s, u"Total 0"_s}},
+        {u"デッキ構成"_s, {u"無視 デッキ構成"_s, u"Total 0"_s}},
+        {u"ガイア族12枚"_s, {u"無視 デッキ構成"_s, u"Total 0"_s}},
+        {u"城     0枚"_s, {u"無視 デッキ構成"_s, u"Total 0"_s}},
+        {u"【城デッキ】"_s, {u"無視 見出し"_s, u"Total 0"_s}},
+        {u"# 速攻型"_s, {u"無視 見出し"_s, u"Total 0"_s}},
+        {u"メインデッキ："_s, {u"無視 見出し"_s, u"Total 0"_s}},
+        {u"デッキ名：速攻"_s, {u"無視 デッキ名"_s, u"Total 0"_s}},
+        {u"G-001 "_s + QString(u"霧"_s).repeated(1100), {u"無視 長すぎる行"_s, u"Total 0"_s}},
+    };
+    for (const auto& [text, expected] : cases) {
+        const DeckListImport import = ParseDeckList(text, catalogue);
+        EXPECT_EQ(Describe(import, BuildImportedDeck(import, {}, {})), expected)
+            << text.toStdString();
+    }
+}
+
+TEST(DeckListImport, OwnClipboardTextAndDeckFileReadBack) {
+    const CardCatalogue catalogue = Cards();
+    Deck deck{u"速攻 改"_s, {}, 0};
+    for (const int card : {1, 2, 6, 5, 10, 3}) {
+        deck.Lines.push_back({catalogue.CardListLine(card), qint16(card % 4 + 1)});
+        deck.Total = qint16(deck.Total + deck.Lines.back().Count);
+    }
+    DeckTallies tallies;
+    RecountTallies(tallies, deck, catalogue);
+    const Deck nameless{{}, {}, 0};
+    const std::pair<QString, Deck> texts[] = {
+        {DeckClipboardText(deck), Deck{u"元の名前"_s, deck.Lines, deck.Total}},
+        {DeckFileLines(deck, tallies, catalogue.FactionNames).join(u"\r\n"), deck},
+        {DeckFileLines(nameless, {}, catalogue.FactionNames).join(u"\r\n"),
+         Deck{u"元の名前"_s, {}, 0}},
+    };
+    for (const auto& [text, expected] : texts) {
+        const DeckListImport import = ParseDeckList(text, catalogue);
+        for (const ImportLine& line : import.Lines) {
+            EXPECT_TRUE(line.Status == ImportStatus::Matched ||
+                        line.Status == ImportStatus::Ignored)
+                << line.Source.toStdString();
+        }
+        EXPECT_EQ(BuildImportedDeck(import, {}, u"元の名前"_s).Value, expected)
+            << text.toStdString();
+    }
+    // Past the line limit, what is not read is said.
+    const DeckListImport many =
+        ParseDeckList(u"G-001\n"_s.repeated(kMaxImportLines + 5), catalogue);
+    EXPECT_EQ(many.Lines.back().Reason, u"残り5行は読みません（1000行まで）"_s);
+}
+
+}  // namespace
+}  // namespace kestrava
