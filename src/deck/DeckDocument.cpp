@@ -132,7 +132,8 @@ void DeckDocument::LoadFrom(const Deck& deck, const QString& path) {
 void DeckDocument::Replace(const QString& description, const Deck& deck) {
     DeckTallies tallies;
     kestrava::RecountTallies(tallies, deck, catalogue_);
-    Push(description, deck, tallies, filePath_, DeckUpdate::Replaced, -1);
+    // Another deck has no file yet: a save must not overwrite the file of the one it replaced.
+    Push(description, deck, tallies, QString(), DeckUpdate::Replaced, -1);
 }
 
 void DeckDocument::Restore(const Deck& deck, const QString& path) {

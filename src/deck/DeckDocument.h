@@ -53,7 +53,8 @@ class DeckDocument : public QObject {
 
     // A deck read from path replaces this one as one step, and counts as saved.
     void LoadFrom(const Deck& deck, const QString& path);
-    // Another deck replaces this one as one step named description, unsaved (an import).
+    // Another deck replaces this one as one step named description, unsaved and without a file
+    // (an import).
     void Replace(const QString& description, const Deck& deck);
     // A recovered deck replaces this one as one step, unsaved, belonging to path.
     void Restore(const Deck& deck, const QString& path);

@@ -118,6 +118,16 @@ TEST(DeckDocument, AddAtTheCopyLimitIsNoStep) {
     EXPECT_EQ(document.History().undoText(), u"4枚追加 G001 アルファ"_s);
 }
 
+TEST(DeckDocument, ImportedDeckHasNoFileUntilUndone) {
+    const CardCatalogue catalogue = Cards();
+    DeckDocument document(catalogue);
+    document.LoadFrom(Deck{}, u"/d/mine.dek"_s);
+    document.Replace(u"読み込み"_s, Deck{u"x"_s, {}, 0});
+    EXPECT_TRUE(document.FilePath().isEmpty());
+    document.History().undo();
+    EXPECT_EQ(document.FilePath(), u"/d/mine.dek"_s);
+}
+
 TEST(DeckDocument, UndoRecountsAgainstTheCardListLoadedNow) {
     CardCatalogue catalogue = Cards();
     DeckDocument document(catalogue);
