@@ -112,53 +112,31 @@ TEST(OpenRegularFileForReading, OpensRegularFilesOnly) {
     }
 }
 
-TEST(WriteCp932Lines, WritesCrLfAfterEveryLine) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("out.txt");
-    ASSERT_TRUE(WriteCp932Lines(path, {QString::fromUtf16(u"×あ"), "", "€"}));
-    EXPECT_EQ(test::ReadBytes(path), QByteArray("\x81\x7e\x82\xa0\r\n\r\n?\r\n"));
-}
-
-TEST(WriteCp932Lines, FailureLeavesNothingBehind) {
-    QTemporaryDir dir;
-    EXPECT_FALSE(WriteCp932Lines(dir.filePath("missing/out.txt"), {"x"}));
-    EXPECT_FALSE(WriteCp932Lines(dir.path(), {"x"}));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
-}
-
-struct stat Lstat(const QString& path) {
-    struct stat info {};
-    EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
-    return info;
-}
-
-// Only a regular file is replaced, also behind a link: a pipe, a link that loops or leads
-// nowhere, and a link to a pipe are left as they are.
+// Only a regular file is replaced, also behind a link: a folder, a device, a pipe, a link that
+// loops or leads nowhere, and a link to a pipe are left as they are, and no file is left behind.
 TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
-    QTemporaryDir dir;
-    const QString pipe = dir.filePath("pipe");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString file = dir.filePath("file");
-    test::WriteBytes(file, "old");
-    const std::tuple<const char*, QString, bool> cases[] = {{"pipe", "", false},
-                                                            {"link to pipe", pipe, false},
-                                                            {"loop", "loop", false},
-                                                            {"dangling", "none", false},
-                                                            {"link to file", file, true}};
-    for (const auto& [name, target, saves] : cases) {
-        const QString path = dir.filePath(name);
-        if (!target.isEmpty()) {
-            ASSERT_EQ(
-                symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
-                0);
-        }
-        EXPECT_EQ(WriteCp932Lines(path, {"x"}), saves) << name;
-        const mode_t type = Lstat(path).st_mode & S_IFMT;
-        EXPECT_EQ(type, target.isEmpty() ? S_IFIFO : S_IFLNK) << name;
+    QTemporaryDir temp;
+    const QDir dir(temp.path());  // its filePath() takes /dev/null as it is
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(dir.mkdir("folder"));
+    test::WriteBytes(dir.filePath("file"), "old");
+    for (const auto& [link, target] : {std::pair{"link to pipe", "pipe"},
+                                       {"loop", "loop"},
+                                       {"dangling", "none"},
+                                       {"link to file", "file"}}) {
+        ASSERT_EQ(symlink(target, QFile::encodeName(dir.filePath(link)).constData()), 0);
     }
-    EXPECT_EQ(test::ReadBytes(file), "x\r\n");
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
-    EXPECT_FALSE(WriteCp932Lines("/dev/null", {"x"}));
+    const std::pair<const char*, bool> cases[] = {
+        {"pipe", false}, {"folder", false},   {"missing/file", false}, {"/dev/null", false},
+        {"loop", false}, {"dangling", false}, {"link to pipe", false}, {"link to file", true}};
+    for (const auto& [name, saves] : cases) {
+        EXPECT_EQ(WriteCp932Lines(dir.filePath(name), {"x"}), saves) << name;
+        const QFileInfo kept(dir.filePath(name));
+        EXPECT_TRUE(kept.isSymbolicLink() || !kept.isFile()) << name;
+    }
+    EXPECT_EQ(test::ReadBytes(dir.filePath("file")), "x\r\n");
+    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+    EXPECT_EQ(dir.entryList(all).size(), 7);
 }
 
 // No file can be made beside it, but the file itself may be written: it is, in place, and
