@@ -72,10 +72,18 @@ TEST_F(CardListTest, ReadsEveryColumnIntoItsField) {
     }
 }
 
+// A line of the given length in bytes, its upper text filling it.
+QString CardLineOfLength(int length) {
+    return CardLine("C-1", "", {{17, QString(length - CardLine("C-1", "").size(), 'n')}});
+}
+
+// Every comma counts toward position 32767; line ends do not count toward the file's bytes.
 TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
     const QString good = CardLine("C-1", "a");
     QString noFinalComma = CardLine("C-2", "b");
     noFinalComma.chop(1);
+    const QStringList big(kMaxCardListBytes / 32768, CardLineOfLength(32767));
+    const int rest = int(kMaxCardListBytes - big.join("").size());
     const std::tuple<const char*, QStringList, qint16> cases[] = {
         {"all usable", {good, good, good}, 3},
         {"no final comma", {good, noFinalComma, good}, 1},
@@ -84,7 +92,11 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
         {"no number", {good, CardLine("C-3", "c", {{6, "32768"}}), good}, 1},  // ParseCardNumber's
         {"no comma at all", {"just text"}, 0},
         {"list line of 1024", {good, CardLine("C-3", QString(1020, 'n')), good}, 3},
-        {"list line of 1025", {good, CardLine("C-3", QString(1021, 'n')), good}, 1}};
+        {"list line of 1025", {good, CardLine("C-3", QString(1021, 'n')), good}, 1},
+        {"last comma at 32767", {good, CardLineOfLength(32767)}, 2},
+        {"last comma at 32768", {good, CardLineOfLength(32768)}, 1},
+        {"bytes up to the limit", big + QStringList{CardLineOfLength(rest)}, 65},
+        {"a byte past the limit", big + QStringList{CardLineOfLength(rest + 1)}, 64}};
     for (const auto& [what, lines, count] : cases) {
         EXPECT_EQ(Load(test::CardListBytes(lines)), count) << what;
     }
@@ -141,24 +153,6 @@ TEST_F(CardListTest, ReadErrorChangesNothing) {
         EXPECT_EQ(catalogue_.CardCount(), 5) << failAfter;
         EXPECT_EQ(catalogue_.CardListLine(4), "G-0004 名") << failAfter;
     }
-}
-
-// A line of the given length in bytes, its upper text filling it.
-QString CardLineOfLength(int length) {
-    return CardLine("C-1", "", {{17, QString(length - CardLine("C-1", "").size(), 'n')}});
-}
-
-TEST_F(CardListTest, CommaBeyondPosition32767MakesTheLineUnusable) {
-    // Every comma counts: the line's last comma lands on the limit.
-    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), CardLineOfLength(32767)})), 2);
-    EXPECT_EQ(Load(test::CardListBytes({CardLine("C-0", "a"), CardLineOfLength(32768)})), 1);
-}
-
-TEST_F(CardListTest, LineThatPassesTheByteLimitEndsTheReading) {
-    const QStringList lines(kMaxCardListBytes / 32768, CardLineOfLength(32767));
-    const int rest = int(kMaxCardListBytes - lines.join("").size());
-    EXPECT_EQ(Load(test::CardListBytes(lines + QStringList{CardLineOfLength(rest)})), 65);
-    EXPECT_EQ(Load(test::CardListBytes(lines + QStringList{CardLineOfLength(rest + 1)})), 64);
 }
 
 // Cards added one at a time are indexed as a loaded list is: one lookup, one list order.
