@@ -43,41 +43,32 @@ ReadResult ReadAll(QByteArray bytes) {
     return ReadAll(buffer);
 }
 
-TEST(Cp932LineReader, AcceptsEveryLineEnd) {
-    const std::pair<QByteArray, QStringList> cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\r\n", {"a"}},
-        {"a\r\nb", {"a", "b"}},
-        {"\r\n\r\n", {"", ""}},
-        {"a\r\rb", {"a", "", "b"}},
-        {"a\n\rb", {"a", "", "b"}},
-        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
-        {"\x82\xa0\r\n\xb1", {QString::fromUtf16(u"あ"), QString::fromUtf16(u"ｱ")}}};
-    for (const auto& [bytes, lines] : cases) {
-        const ReadResult result = ReadAll(bytes);
-        EXPECT_EQ(result.lines, lines) << bytes.toStdString();
-        EXPECT_EQ(result.state, State::AtEnd) << bytes.toStdString();
-    }
-}
-
-// A line over the limit ends the reading however it ends, and whatever follows it.
-TEST(Cp932LineReader, LineOverTheLimitEndsTheReading) {
+// Lines end with CR LF, LF or CR, the last one also without. A line over the limit ends the
+// reading however it ends, and whatever follows it.
+TEST(Cp932LineReader, ReadsEveryLineToTheEndOrALineOverTheLimit) {
     const QByteArray limit(kMaxLineBytes, 'x');
-    const std::tuple<const char*, QByteArray, QStringList, State> cases[] = {
-        {"at the limit", "a\r\n" + limit + "\r\nb", {"a", limit, "b"}, State::AtEnd},
-        {"at the limit, last", "a\r\n" + limit, {"a", limit}, State::AtEnd},
-        {"one over, CR LF", "a\r\n" + limit + "x\r\nb", {"a"}, State::LineTooLong},
-        {"one over, CR", "a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
-        {"one over, last", "a\n" + limit + "x", {"a"}, State::LineTooLong},
-        {"far over",
-         "a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb",
-         {"a"},
-         State::LineTooLong}};
-    for (const auto& [what, bytes, lines, state] : cases) {
+    const std::tuple<QByteArray, QStringList, State> cases[] = {
+        {"", {}, State::AtEnd},
+        {"a", {"a"}, State::AtEnd},
+        {"a\r\n", {"a"}, State::AtEnd},
+        {"a\r\nb", {"a", "b"}, State::AtEnd},
+        {"\r\n\r\n", {"", ""}, State::AtEnd},
+        {"a\r\rb", {"a", "", "b"}, State::AtEnd},
+        {"a\n\rb", {"a", "", "b"}, State::AtEnd},
+        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}, State::AtEnd},
+        {"\x82\xa0\r\n\xb1", {QString::fromUtf16(u"あ"), QString::fromUtf16(u"ｱ")}, State::AtEnd},
+        {"a\r\n" + limit + "\r\nb", {"a", limit, "b"}, State::AtEnd},
+        {"a\r\n" + limit, {"a", limit}, State::AtEnd},
+        {"a\r\n" + limit + "x\r\nb", {"a"}, State::LineTooLong},
+        {"a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
+        {"a\n" + limit + "x", {"a"}, State::LineTooLong},
+        {"a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb", {"a"}, State::LineTooLong}};
+    for (const auto& [bytes, lines, state] : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << bytes.left(8).toHex().constData() << " of " << bytes.size());
         const ReadResult result = ReadAll(bytes);
-        EXPECT_EQ(result.lines, lines) << what;
-        EXPECT_EQ(result.state, state) << what;
+        EXPECT_EQ(result.lines, lines);
+        EXPECT_EQ(result.state, state);
     }
 }
 
