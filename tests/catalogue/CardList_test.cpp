@@ -135,24 +135,19 @@ TEST_F(CardListTest, TableLimitAndReloads) {
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("M-0000")), -1);
 }
 
-TEST_F(CardListTest, OpenFailureChangesNothing) {
+// Part of a card list is not the card list: a load that cannot open the file, or read all of it,
+// keeps the cards loaded before.
+TEST_F(CardListTest, FailedLoadChangesNothing) {
     Load(Lines(5));
     EXPECT_EQ(LoadCardList(catalogue_, dir_.filePath("missing.csv")), CardListLoad::OpenFailed);
     EXPECT_EQ(LoadCardList(catalogue_, dir_.path()), CardListLoad::OpenFailed);
-    EXPECT_EQ(catalogue_.CardCount(), 5);
-    EXPECT_EQ(catalogue_.CardTable()[4].Code, "G-0004");
-}
-
-// Part of a card list is not the card list: a read that fails keeps the cards loaded before.
-TEST_F(CardListTest, ReadErrorChangesNothing) {
-    Load(Lines(5));
     const QByteArray other = Lines(300, "M");
     for (qint64 failAfter : {qint64(0), qint64(100), other.size() - 1}) {
         test::FailingDevice device(other, failAfter);
         EXPECT_EQ(LoadCardList(catalogue_, device), CardListLoad::ReadFailed) << failAfter;
-        EXPECT_EQ(catalogue_.CardCount(), 5) << failAfter;
-        EXPECT_EQ(catalogue_.CardListLine(4), "G-0004 名") << failAfter;
     }
+    ASSERT_EQ(catalogue_.CardCount(), 5);
+    EXPECT_EQ(catalogue_.CardListLine(4), "G-0004 名");
 }
 
 // Cards added one at a time are indexed as a loaded list is: one lookup, one list order.
