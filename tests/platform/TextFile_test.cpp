@@ -43,41 +43,32 @@ ReadResult ReadAll(QByteArray bytes) {
     return ReadAll(buffer);
 }
 
-TEST(Cp932LineReader, AcceptsEveryLineEnd) {
-    const std::pair<QByteArray, QStringList> cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\r\n", {"a"}},
-        {"a\r\nb", {"a", "b"}},
-        {"\r\n\r\n", {"", ""}},
-        {"a\r\rb", {"a", "", "b"}},
-        {"a\n\rb", {"a", "", "b"}},
-        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
-        {"\x82\xa0\r\n\xb1", {QString::fromUtf16(u"あ"), QString::fromUtf16(u"ｱ")}}};
-    for (const auto& [bytes, lines] : cases) {
-        const ReadResult result = ReadAll(bytes);
-        EXPECT_EQ(result.lines, lines) << bytes.toStdString();
-        EXPECT_EQ(result.state, State::AtEnd) << bytes.toStdString();
-    }
-}
-
-// A line over the limit ends the reading however it ends, and whatever follows it.
-TEST(Cp932LineReader, LineOverTheLimitEndsTheReading) {
+// Lines end with CR LF, LF or CR, the last one also without. A line over the limit ends the
+// reading however it ends, and whatever follows it.
+TEST(Cp932LineReader, ReadsEveryLineToTheEndOrALineOverTheLimit) {
     const QByteArray limit(kMaxLineBytes, 'x');
-    const std::tuple<const char*, QByteArray, QStringList, State> cases[] = {
-        {"at the limit", "a\r\n" + limit + "\r\nb", {"a", limit, "b"}, State::AtEnd},
-        {"at the limit, last", "a\r\n" + limit, {"a", limit}, State::AtEnd},
-        {"one over, CR LF", "a\r\n" + limit + "x\r\nb", {"a"}, State::LineTooLong},
-        {"one over, CR", "a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
-        {"one over, last", "a\n" + limit + "x", {"a"}, State::LineTooLong},
-        {"far over",
-         "a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb",
-         {"a"},
-         State::LineTooLong}};
-    for (const auto& [what, bytes, lines, state] : cases) {
+    const std::tuple<QByteArray, QStringList, State> cases[] = {
+        {"", {}, State::AtEnd},
+        {"a", {"a"}, State::AtEnd},
+        {"a\r\n", {"a"}, State::AtEnd},
+        {"a\r\nb", {"a", "b"}, State::AtEnd},
+        {"\r\n\r\n", {"", ""}, State::AtEnd},
+        {"a\r\rb", {"a", "", "b"}, State::AtEnd},
+        {"a\n\rb", {"a", "", "b"}, State::AtEnd},
+        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}, State::AtEnd},
+        {"\x82\xa0\r\n\xb1", {QString::fromUtf16(u"あ"), QString::fromUtf16(u"ｱ")}, State::AtEnd},
+        {"a\r\n" + limit + "\r\nb", {"a", limit, "b"}, State::AtEnd},
+        {"a\r\n" + limit, {"a", limit}, State::AtEnd},
+        {"a\r\n" + limit + "x\r\nb", {"a"}, State::LineTooLong},
+        {"a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
+        {"a\n" + limit + "x", {"a"}, State::LineTooLong},
+        {"a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb", {"a"}, State::LineTooLong}};
+    for (const auto& [bytes, lines, state] : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << bytes.left(8).toHex().constData() << " of " << bytes.size());
         const ReadResult result = ReadAll(bytes);
-        EXPECT_EQ(result.lines, lines) << what;
-        EXPECT_EQ(result.state, state) << what;
+        EXPECT_EQ(result.lines, lines);
+        EXPECT_EQ(result.state, state);
     }
 }
 
@@ -112,53 +103,31 @@ TEST(OpenRegularFileForReading, OpensRegularFilesOnly) {
     }
 }
 
-TEST(WriteCp932Lines, WritesCrLfAfterEveryLine) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("out.txt");
-    ASSERT_TRUE(WriteCp932Lines(path, {QString::fromUtf16(u"×あ"), "", "€"}));
-    EXPECT_EQ(test::ReadBytes(path), QByteArray("\x81\x7e\x82\xa0\r\n\r\n?\r\n"));
-}
-
-TEST(WriteCp932Lines, FailureLeavesNothingBehind) {
-    QTemporaryDir dir;
-    EXPECT_FALSE(WriteCp932Lines(dir.filePath("missing/out.txt"), {"x"}));
-    EXPECT_FALSE(WriteCp932Lines(dir.path(), {"x"}));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
-}
-
-struct stat Lstat(const QString& path) {
-    struct stat info {};
-    EXPECT_EQ(lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
-    return info;
-}
-
-// Only a regular file is replaced, also behind a link: a pipe, a link that loops or leads
-// nowhere, and a link to a pipe are left as they are.
+// Only a regular file is replaced, also behind a link: a folder, a device, a pipe, a link that
+// loops or leads nowhere, and a link to a pipe are left as they are, and no file is left behind.
 TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
-    QTemporaryDir dir;
-    const QString pipe = dir.filePath("pipe");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString file = dir.filePath("file");
-    test::WriteBytes(file, "old");
-    const std::tuple<const char*, QString, bool> cases[] = {{"pipe", "", false},
-                                                            {"link to pipe", pipe, false},
-                                                            {"loop", "loop", false},
-                                                            {"dangling", "none", false},
-                                                            {"link to file", file, true}};
-    for (const auto& [name, target, saves] : cases) {
-        const QString path = dir.filePath(name);
-        if (!target.isEmpty()) {
-            ASSERT_EQ(
-                symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
-                0);
-        }
-        EXPECT_EQ(WriteCp932Lines(path, {"x"}), saves) << name;
-        const mode_t type = Lstat(path).st_mode & S_IFMT;
-        EXPECT_EQ(type, target.isEmpty() ? S_IFIFO : S_IFLNK) << name;
+    QTemporaryDir temp;
+    const QDir dir(temp.path());  // its filePath() takes /dev/null as it is
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(dir.mkdir("folder"));
+    test::WriteBytes(dir.filePath("file"), "old");
+    for (const auto& [link, target] : {std::pair{"link to pipe", "pipe"},
+                                       {"loop", "loop"},
+                                       {"dangling", "none"},
+                                       {"link to file", "file"}}) {
+        ASSERT_EQ(symlink(target, QFile::encodeName(dir.filePath(link)).constData()), 0);
     }
-    EXPECT_EQ(test::ReadBytes(file), "x\r\n");
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
-    EXPECT_FALSE(WriteCp932Lines("/dev/null", {"x"}));
+    const std::pair<const char*, bool> cases[] = {
+        {"pipe", false}, {"folder", false},   {"missing/file", false}, {"/dev/null", false},
+        {"loop", false}, {"dangling", false}, {"link to pipe", false}, {"link to file", true}};
+    for (const auto& [name, saves] : cases) {
+        EXPECT_EQ(WriteCp932Lines(dir.filePath(name), {"x"}), saves) << name;
+        const QFileInfo kept(dir.filePath(name));
+        EXPECT_TRUE(kept.isSymbolicLink() || !kept.isFile()) << name;
+    }
+    EXPECT_EQ(test::ReadBytes(dir.filePath("file")), "x\r\n");
+    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+    EXPECT_EQ(dir.entryList(all).size(), 7);
 }
 
 // No file can be made beside it, but the file itself may be written: it is, in place, and

@@ -25,7 +25,8 @@ const std::tuple<QString, QString, qint16, qint16> kCards[] = {
     {u"W1"_s, u"ワイルド"_s, 1, 0},       {u"A1"_s, u"戦法"_s, 9, 9},
     {u"L1"_s, u"兵力"_s, -32768, -32768}, {u"B1"_s, u"兵力"_s, 32767, 32767}};
 
-DeckAnalysis Analyse(std::vector<DeckLine> lines) {
+// The deck of "code count" pairs, as "H1 4 K1 2", over the cards above.
+DeckAnalysis Analyse(const QString& pairs) {
     CardCatalogue catalogue;
     for (const auto& [code, type, symbols, value] : kCards) {
         CardRecord card;
@@ -33,13 +34,17 @@ DeckAnalysis Analyse(std::vector<DeckLine> lines) {
             std::tie(code, type, symbols, value);
         catalogue.AddCard(card);
     }
-    return AnalyseDeck(Deck{{}, std::move(lines), 0}, catalogue);
+    Deck deck;
+    const QStringList words = pairs.split(u' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < words.size(); i += 2) {
+        deck.Lines.push_back({words[i] + u" 名"_s, qint16(words[i + 1].toInt())});
+    }
+    return AnalyseDeck(deck, catalogue);
 }
 
 // 1 - C(32,7)/C(40,7) = 0.81946; 1 - C(36,7)/C(40,7) = 0.55192.
 TEST(DeckAnalysisTest, FortyCardDeckWithEightHeroes) {
-    const DeckAnalysis analysis = Analyse(
-        {{u"H1 英"_s, 4}, {u"T1 兵"_s, 4}, {u"H1 英"_s, 4}, {u"K1 城"_s, 4}, {u"X9 不明"_s, 28}});
+    const DeckAnalysis analysis = Analyse(u"H1 4 T1 4 H1 4 K1 4 X9 28"_s);
     EXPECT_EQ(analysis.MainCards, 40);
     EXPECT_EQ(analysis.Odds,
               (std::vector<TypeOdds>{{u"英雄"_s, 8, u"81.9%"_s}, {u"兵力"_s, 4, u"55.2%"_s}}));
@@ -47,13 +52,7 @@ TEST(DeckAnalysisTest, FortyCardDeckWithEightHeroes) {
 
 // Each pair the panel keeps apart comes in the deck the other way round.
 TEST(DeckAnalysisTest, SixCardDeckDrawsEveryTypeInPanelOrderCastlesLeftOut) {
-    const DeckAnalysis analysis = Analyse({{u"S1 策"_s, 1},
-                                           {u"F1 配"_s, 1},
-                                           {u"K1 城"_s, 20},
-                                           {u"T1 兵"_s, 1},
-                                           {u"A1 戦"_s, 1},
-                                           {u"C1 将"_s, 1},
-                                           {u"H1 英"_s, 1}});
+    const DeckAnalysis analysis = Analyse(u"S1 1 F1 1 K1 20 T1 1 A1 1 C1 1 H1 1"_s);
     EXPECT_EQ(OddsCaption(analysis.HandSize), u"初手6枚で1枚以上引く確率"_s);
     const QString all = u"100.0%"_s;
     EXPECT_EQ(analysis.Odds, (std::vector<TypeOdds>{{u"英雄"_s, 1, all},
@@ -65,8 +64,8 @@ TEST(DeckAnalysisTest, SixCardDeckDrawsEveryTypeInPanelOrderCastlesLeftOut) {
 }
 
 TEST(DeckAnalysisTest, EmptyOrCastleOnlyDeckHasNoRows) {
-    for (const auto& lines : {std::vector<DeckLine>{}, {{u"K1 城"_s, 4}, {u"T1 兵"_s, 0}}}) {
-        const DeckAnalysis analysis = Analyse(lines);
+    for (const QString& deck : {u""_s, u"K1 4 T1 0"_s}) {
+        const DeckAnalysis analysis = Analyse(deck);
         EXPECT_EQ(analysis.MainCards, 0);
         EXPECT_TRUE(analysis.Odds.empty());
         EXPECT_EQ(analysis.Costs, CostCurve{});
@@ -81,17 +80,8 @@ TEST(DeckAnalysisTest, HugeDeckDoesNotOverflow) {
 // Costs H1 3, T1 0, S1 -2 -> 0, F1 7, C1 6, A1 18 -> 7+, W1 1, L1 -65536 -> 0, B1 65534 -> 7+
 // (summed without 16-bit overflow); castles and unknown codes not counted.
 TEST(DeckAnalysisTest, CostCurveCountsMainDeckCopiesOfKnownCards) {
-    const DeckAnalysis analysis = Analyse({{u"H1 英"_s, 2},
-                                           {u"T1 兵"_s, 3},
-                                           {u"S1 策"_s, 1},
-                                           {u"F1 配"_s, 4},
-                                           {u"C1 将"_s, 1},
-                                           {u"A1 戦"_s, 2},
-                                           {u"W1 野"_s, 1},
-                                           {u"K1 城"_s, 4},
-                                           {u"X9 不明"_s, 3},
-                                           {u"L1 底"_s, 1},
-                                           {u"B1 天"_s, 1}});
+    const DeckAnalysis analysis =
+        Analyse(u"H1 2 T1 3 S1 1 F1 4 C1 1 A1 2 W1 1 K1 4 X9 3 L1 1 B1 1"_s);
     EXPECT_EQ(analysis.Costs, (CostCurve{5, 1, 0, 2, 0, 0, 1, 7}));
 }
 

@@ -95,8 +95,9 @@ class FileDialogBrowsing : public FileDialogs {
     QLineEdit* text = nullptr;
 };
 
-// Files only, sorted as a user sorts them; *.dek in either case.
-TEST_F(FileDialogBrowsing, FileListShowsTheFilesOfTheMode) {
+// In the current directory with its path; files only, sorted as a user sorts them; *.dek in
+// either case.
+TEST_F(FileDialogBrowsing, OpensOnTheCurrentDirectoryShowingTheFilesOfTheMode) {
     const QStringList decks = {"A.dek", "b.dek", "UPPER.DEK"};
     const std::pair<FileDialogMode, QStringList> cases[] = {
         {FileDialogMode::CardList, {"A.dek", "b.dek", "p.htm", "p.html", "UPPER.DEK"}},
@@ -105,15 +106,10 @@ TEST_F(FileDialogBrowsing, FileListShowsTheFilesOfTheMode) {
         {FileDialogMode::DeckOpen, decks}};
     for (const auto& [mode, names] : cases) {
         Show(mode);
-        EXPECT_EQ(Rows(files), names) << int(mode);
+        EXPECT_EQ(dialog->Directory(), Path()) << int(mode);
+        EXPECT_EQ(Rows(files) << text->text(), QStringList(names) << Path()) << int(mode);
         dialog->close();
     }
-}
-
-TEST_F(FileDialogBrowsing, StartsInTheCurrentDirectoryWithItsPath) {
-    Show(FileDialogMode::DeckSave);
-    EXPECT_EQ(dialog->Directory(), Path());
-    EXPECT_EQ(text->text(), Path());
 }
 
 // Refilling the file list for the new mode chooses no file either.
