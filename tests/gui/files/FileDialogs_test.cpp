@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,7 +47,10 @@ void DoubleClick(QListWidget* list, int row) {
 
 class FileDialogs : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(QDir::setCurrent(root_)); }
+    void SetUp() override {
+        QSettings().clear();  // the folder an earlier test used
+        ASSERT_TRUE(QDir::setCurrent(root_));
+    }
     void TearDown() override { windows_.reset(), DeleteClosed(); }
     static void DeleteClosed() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     QString Path(const QString& name = {}) const { return root_ + '/' + name; }
