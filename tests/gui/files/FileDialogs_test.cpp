@@ -13,6 +13,8 @@
 
 #include <unistd.h>
 
+#include <functional>
+
 #include "files/ui/DirectoryListing.h"
 #include "files/ui/FileWindows.h"
 #include "support/ListRows.h"
@@ -114,10 +116,40 @@ TEST_F(FileDialogBrowsing, FileListShowsTheFilesOfTheMode) {
     }
 }
 
-TEST_F(FileDialogBrowsing, StartsInTheCurrentDirectoryWithItsPath) {
-    Show(FileDialogMode::DeckSave);
-    EXPECT_EQ(dialog->Directory(), Path());
-    EXPECT_EQ(text->text(), Path());
+// The folder of the last file loaded or saved, the confirmation's yes included; the current
+// directory before that, and once that folder is gone.
+TEST_F(FileDialogBrowsing, StartsInTheFolderLastUsed) {
+    using M = FileDialogMode;
+    ASSERT_TRUE(QFile::link(Path("outer/inner"), Path("link")));
+    test::WriteBytes(Path("outer/alpha/y.htm"), "old");
+    const auto answer = [this](const char* button) {
+        QTest::mouseClick(windows_->Confirmation()->findChild<QWidget*>(button), Qt::LeftButton);
+    };
+    const std::vector<std::tuple<const char*, std::function<void()>, QString>> steps = {
+        {"never used", [] {}, Path()},
+        {"saved", [&] { Type(M::DeckSave, Path("outer/inner/n.dek")); }, Path("outer/inner/")},
+        {"left elsewhere",
+         [&] { Show(M::DeckOpen), dialog->SetDirectory(Path("outer")), dialog->close(); },
+         Path("outer/inner/")},
+        {"load failed", [&] { actions_.Result = false, Type(M::DeckOpen, Path("outer/x.dek")); },
+         Path("outer/inner/")},
+        {"relative path loaded", [&] { actions_.Result = true, Type(M::CardList, "outer/x.dek"); },
+         Path("outer/")},
+        {"through a link", [&] { Type(M::HtmlSave, "link/../z.htm"); }, Path("outer/")},
+        {"overwrite refused",
+         [&] { Type(M::HtmlSave, Path("outer/alpha/y.htm")), answer("Command2"); }, Path("outer/")},
+        {"overwritten", [&] { Type(M::HtmlSave, Path("outer/alpha/y.htm")), answer("Command1"); },
+         Path("outer/alpha/")},
+        {"folder gone", [&] { QDir(Path("outer/alpha")).removeRecursively(); }, Path()},
+    };
+    for (const auto& [name, act, folder] : steps) {
+        act();
+        DeleteClosed();
+        Show(M::DeckSave);
+        EXPECT_EQ(dialog->Directory(), folder) << name;
+        EXPECT_EQ(text->text(), folder) << name;
+        dialog->close();
+    }
 }
 
 // Refilling the file list for the new mode chooses no file either.
