@@ -8,9 +8,14 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -85,6 +90,35 @@ const char16_t kSharedList[] =
     u"--------------------\n"
     u"合計 30枚\n";
 
+// The main window with ファイル and its 最近使ったデッキ open, as one picture: menus are windows
+// of their own, drawn here over the main window where they stand.
+bool SaveRecentDecksMenu(Form1& form, const QString& path) {
+    QMenuBar* bar = form.menuBar();
+    auto* file = form.findChild<QMenu*>("mnuFile");
+    auto* recent = form.findChild<QMenu*>("RecentDecks");
+    file->popup(bar->mapToGlobal(bar->actionGeometry(file->menuAction()).bottomLeft()));
+    file->setActiveAction(recent->menuAction());  // opens the submenu too
+    QApplication::processEvents();
+    recent->setActiveAction(recent->actions().front());
+    QApplication::processEvents();
+    const QPoint origin = form.mapToGlobal(QPoint(0, 0));
+    const QRect area = QRect(origin, form.size()) | file->geometry() | recent->geometry();
+    QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(file),
+                                static_cast<QWidget*>(recent)}) {
+            painter.drawPixmap(window->mapToGlobal(QPoint(0, 0)) - area.topLeft(), window->grab());
+        }
+    }
+    recent->hide();
+    file->hide();
+    const bool saved = picture.save(path);
+    qInfo("%s %s", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,10 +130,18 @@ int main(int argc, char** argv) {
     kestrava::InstallFontSubstitutions();
     QApplication::setFont(QFont(kestrava::kFixedFont, 9));
     const QDir out(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
-    // Nothing of the user's: no recovery copy offered or left behind.
-    QStandardPaths::setTestModeEnabled(true);
+    // A fixed folder, so the pictures come out the same on every run.
+    QDir dir(QDir::temp().filePath(QStringLiteral("kestrava-screens")));
+    dir.removeRecursively();
+    dir.mkpath(QStringLiteral("."));
+    // Settings and recovery copies of the pictures' own, starting empty: never the user's.
+    const QTemporaryDir own;
+    QCoreApplication::setOrganizationName(QStringLiteral("brelvik"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, own.path());
     kestrava::CardCatalogue catalogue;
     Form1 form(catalogue);
+    form.UseRecoveryFolder(own.filePath(QStringLiteral("recovery")));
     kestrava::Main(catalogue, form, QString::fromLocal8Bit(argv[1]));
     if (!QTest::qWaitForWindowExposed(&form)) {
         qCritical("the main window was never shown");
@@ -118,9 +160,6 @@ int main(int argc, char** argv) {
     SelectCard(form, "C-033");  // a card with two formations
     bool ok = Save(&form, out.filePath("main-window.png"));
 
-    // A fixed folder, so the pictures come out the same on every run.
-    QDir dir(QDir::temp().filePath(QStringLiteral("kestrava-screens")));
-    dir.mkpath(QStringLiteral("."));
     const QString existing = QDir::toNativeSeparators(dir.filePath("deck.dek"));
     form.SaveDeckFile(existing);
     QDir::setCurrent(dir.path());
@@ -129,6 +168,13 @@ int main(int argc, char** argv) {
     dialog->findChild<QLineEdit*>("Text1")->setText(existing);
     Click(dialog, "Command1");
     ok &= Save(form.Files().Confirmation(), out.filePath("confirmation.png"));
+    form.Files().Confirmation()->close();
+    for (const QString& name :
+         {QStringLiteral("混沌の城塞.dek"), QStringLiteral("水の計略 研究.dek"),
+          QStringLiteral("ガイアの森 速攻型.dek")}) {
+        form.SaveDeckFile(QDir::toNativeSeparators(dir.filePath(name)));
+    }
+    ok &= SaveRecentDecksMenu(form, out.filePath("recent-decks.png"));
 
     QGuiApplication::clipboard()->setText(QString::fromUtf16(kSharedList));
     form.findChild<QAction*>("ImportClipboard")->trigger();

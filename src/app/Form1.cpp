@@ -54,6 +54,7 @@ Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
     ConnectDeckCommands();
     ConnectMenus();
     CreateEditMenu();
+    CreateRecentMenu();
     Initialise();
 }
 
@@ -270,6 +271,7 @@ bool Form1::LoadDeckFile(const QString& path) {
         return false;
     }
     document_.LoadFrom(deck, path);
+    NoteRecentDeck(path);
     return true;
 }
 
@@ -279,6 +281,7 @@ bool Form1::SaveDeckFile(const QString& path) {
         return false;
     }
     document_.MarkSaved(path);
+    NoteRecentDeck(path);
     if (afterSave_) {
         // After the dialog that saved has closed.
         QTimer::singleShot(0, this, std::exchange(afterSave_, {}));

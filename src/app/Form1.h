@@ -102,6 +102,11 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     void OpenDeck();
     // Reads the clipboard's text into the import dialog.
     void ImportClipboard();
+    // The recent-decks submenu; a deck loaded or saved goes to the top of its list.
+    void CreateRecentMenu();
+    void ShowRecentDecks();
+    void NoteRecentDeck(const QString& path);
+    void OpenRecentDeck(const QString& path);
 
     void ShowSelectedCard();
     void ToggleFormation();
@@ -133,6 +138,7 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     kestrava::PopupSource PopupSource_ = kestrava::PopupSource::None;
     std::array<QCheckBox*, kFilterBoxCount + 1> boxes_{};
     QMenu* contextmenu_ = nullptr;
+    QMenu* recentDecks_ = nullptr;
     DeckListViews* deckViews_ = nullptr;
     FileWindows* fileWindows_ = nullptr;
     QPointer<frmSplash> splash_;

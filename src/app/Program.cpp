@@ -12,6 +12,9 @@ namespace kestrava {
 int RunProgram(const QString& deckPath) {
     // Ties the windows to the desktop entry, so the desktop shows its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("brelvik"));
+    // Settings in ~/.config/brelvik/brelvik.conf; without an organisation they would fail.
+    QCoreApplication::setOrganizationName(QStringLiteral("brelvik"));
+    QCoreApplication::setApplicationName(QStringLiteral("brelvik"));
     InstallFontSubstitutions();
     QApplication::setFont(QFont(kFixedFont, 9));
     CardCatalogue catalogue;

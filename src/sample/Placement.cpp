@@ -4,6 +4,13 @@
 
 namespace kestrava {
 
+namespace {
+
+// Below the frame's top edge, within any title bar.
+constexpr int kTitleBarDepth = 8;
+
+}  // namespace
+
 QPoint PlaceBeside(const QRect& mainFrame, const QRect& keepClear, const QSize& frameSize,
                    const QRect& available) {
     // A window taller or wider than available keeps its title bar on the screen.
@@ -29,6 +36,12 @@ QPoint PlaceBeside(const QRect& mainFrame, const QRect& keepClear, const QSize& 
                    available.x(), available.width()),
             within(available.y() + (available.height() - frameSize.height()) / 2,
                    frameSize.height(), available.y(), available.height())};
+}
+
+bool TitleBarOnScreen(const QRect& frame, const QList<QRect>& available) {
+    const QPoint grip(frame.x() + frame.width() / 2, frame.y() + kTitleBarDepth);
+    return std::any_of(available.begin(), available.end(),
+                       [&](const QRect& area) { return area.contains(grip); });
 }
 
 }  // namespace kestrava

@@ -1,7 +1,9 @@
-// Where the sample-hand window first stands: beside the main window, so that it covers none of
-// it, and never over the card information panel its drawn cards fill.
+// Where the sample-hand window first stands: where it was last closed while that is still on a
+// screen, else beside the main window, so that it covers none of it, and never over the card
+// information panel its drawn cards fill.
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -15,5 +17,10 @@ namespace kestrava {
 // it takes the main window's top, moved as little as keeps it within available.
 QPoint PlaceBeside(const QRect& mainFrame, const QRect& keepClear, const QSize& frameSize,
                    const QRect& available);
+
+// Whether a window frame placed where it was last time can still be taken by its title bar:
+// the middle of the bar lies within one of the screens' available areas. A screen since
+// unplugged or made smaller may have left it where no screen is.
+bool TitleBarOnScreen(const QRect& frame, const QList<QRect>& available);
 
 }  // namespace kestrava

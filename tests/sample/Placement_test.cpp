@@ -4,10 +4,7 @@
 #include <tuple>
 
 #include "sample/Placement.h"
-
-inline void PrintTo(const QPoint& point, std::ostream* out) {
-    *out << "(" << point.x() << ", " << point.y() << ")";
-}
+#include "support/QtPrinters.h"
 
 namespace kestrava {
 namespace {
@@ -42,6 +39,24 @@ TEST(PlacementTest, BesideTheMainWindowElseClearOfTheCardPanelElseCentred) {
     for (const auto& [name, main, available, expected] : cases) {
         const QRect panel(main.x() + 10, main.y() + 360, 341, 217);
         EXPECT_EQ(PlaceBeside(main, panel, window, available), expected) << name;
+    }
+}
+
+// A frame of 566 x 548 at the corner given, against a desktop of two screens side by side, the
+// left one with a panel at its top.
+TEST(PlacementTest, LastPlaceKeptWhileItsTitleBarIsOnAScreen) {
+    const QList<QRect> screens = {{0, 30, 1920, 1050}, {1920, 0, 1280, 1024}};
+    const std::tuple<const char*, QPoint, bool> cases[] = {
+        {"across both", {1700, 100}, true},
+        {"half off the left edge", {-283, 100}, true},
+        {"more than half off the left edge", {-284, 100}, false},
+        {"under the panel", {100, 21}, false},
+        {"bar just below the panel", {100, 22}, true},
+        {"right of every screen", {3200, 100}, false},
+        {"below the shorter second screen", {2000, 1020}, false},
+    };
+    for (const auto& [name, corner, kept] : cases) {
+        EXPECT_EQ(TitleBarOnScreen(QRect(corner, QSize(566, 548)), screens), kept) << name;
     }
 }
 

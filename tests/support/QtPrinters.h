@@ -1,6 +1,7 @@
-// Readable test failure messages for Qt strings.
+// Readable test failure messages for Qt strings and points.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -16,4 +17,8 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
         *os << (i ? ", " : "") << '"' << list[i].toStdString() << '"';
     }
     *os << "}";
+}
+
+inline void PrintTo(const QPoint& point, std::ostream* os) {
+    *os << "(" << point.x() << ", " << point.y() << ")";
 }

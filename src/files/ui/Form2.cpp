@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QStyle>
 
+#include "files/ui/DialogFolder.h"
 #include "files/ui/DirectoryListing.h"
 #include "files/ui/ScreenCentre.h"
 #include "ui_Form2.h"
@@ -40,7 +41,7 @@ Form2::Form2(FileActions& actions, QWidget* parent)
     connect(ui_->Command2, &QPushButton::clicked, this, &QWidget::close);
 
     CentreOnScreen(*this);
-    ShowDirectory(QDir::currentPath());
+    ShowDirectory(DialogStartFolder());
 }
 
 Form2::~Form2() = default;
@@ -144,6 +145,7 @@ void Form2::RunAction() {
 
     bool ok = true;
     bool cardListLoaded = false;
+    bool handedOn = false;  // to the overwrite confirmation
     if (open) {
         ok = actions.Open(path, pattern);
         cardListLoaded = ok && pattern != kDeckPattern;
@@ -152,9 +154,13 @@ void Form2::RunAction() {
         const SaveKind kind = pattern == kHtmlPattern ? SaveKind::HtmlPage : SaveKind::DeckFile;
         if (FileIsAtPath(path)) {
             emit OverwriteRequested(path, kind);
+            handedOn = true;
         } else {
             ok = actions.Save(path, kind);
         }
+    }
+    if (ok && !handedOn) {
+        RememberDialogFolder(path);
     }
     if (self != nullptr) {
         emit ActionDone(cardListLoaded);

@@ -23,7 +23,7 @@ class Form2 : public QDialog {
     Q_OBJECT
 
   public:
-    // Starts in the card-list mode, showing the process's current directory.
+    // Starts in the card-list mode, showing the folder last used (DialogStartFolder).
     explicit Form2(FileActions& actions, QWidget* parent = nullptr);
     ~Form2() override;
 

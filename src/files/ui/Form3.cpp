@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "files/ui/DialogFolder.h"
 #include "files/ui/ScreenCentre.h"
 #include "ui_Form3.h"
 
@@ -37,7 +38,12 @@ void Form3::Overwrite() {
     // The status line may tell of a later operation by now: say again which file this is, so a
     // failure marks the right one.
     actions.SetStatus(QStringLiteral("Save ") + TargetPath_);
-    EndAction(actions, self, actions.Save(TargetPath_, TargetKind_));
+    const QString path = TargetPath_;  // the save may take this window away
+    const bool ok = actions.Save(path, TargetKind_);
+    if (ok) {
+        RememberDialogFolder(path);
+    }
+    EndAction(actions, self, ok);
 }
 
 }  // namespace kestrava

@@ -1,8 +1,10 @@
 #include "sample/ui/Form4.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
+#include <QSettings>
 
 #include "sample/Placement.h"
 
@@ -13,6 +15,15 @@ namespace kestrava {
 namespace {
 
 constexpr std::array<int, 3> kDrawCounts = {1, 3, 7};
+const QString kPlaceKey = QStringLiteral("SampleHand/Position");
+
+QList<QRect> AvailableAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas << screen->availableGeometry();
+    }
+    return areas;
+}
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -77,7 +88,7 @@ void Form4::Open(const QRect& keepClear) {
         }
     }
     if (!placed_) {
-        PlaceBesideParent(keepClear);
+        PlaceFirst(keepClear);
         placed_ = true;
     }
     show();
@@ -107,7 +118,7 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Form4::PlaceBesideParent(const QRect& keepClear) {
+void Form4::PlaceFirst(const QRect& keepClear) {
     const QWidget* main = parentWidget();
     const QScreen* screen = main != nullptr ? main->screen() : nullptr;
     if (screen == nullptr) {
@@ -116,7 +127,19 @@ void Form4::PlaceBesideParent(const QRect& keepClear) {
     // The frame is not known before the first show: its margins are taken to be the main
     // window's. Once moved, the dialog no longer centres itself over the main window.
     const QSize frame = size() + main->frameGeometry().size() - main->size();
+    const QVariant last = QSettings().value(kPlaceKey);
+    if (last.typeId() == QMetaType::QPoint &&
+        TitleBarOnScreen(QRect(last.toPoint(), frame), AvailableAreas())) {
+        move(last.toPoint());
+        return;
+    }
     move(PlaceBeside(main->frameGeometry(), keepClear, frame, screen->availableGeometry()));
+}
+
+void Form4::hideEvent(QHideEvent* event) {
+    // However it goes (Close, Esc, its main window closing), the next program finds it there.
+    QSettings().setValue(kPlaceKey, pos());
+    QDialog::hideEvent(event);
 }
 
 void Form4::ReadDeck() {

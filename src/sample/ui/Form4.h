@@ -33,7 +33,8 @@ class Form4 : public QDialog {
     ~Form4() override;
 
     // Shows the window, raised and active; a window that was not open starts with both areas
-    // freshly shuffled. The first time, it stands beside its parent, clear of keepClear (in
+    // freshly shuffled. The first time, it stands where a window of this program was last
+    // closed, when that is still on a screen, else beside its parent, clear of keepClear (in
     // screen coordinates) where it can (PlaceBeside).
     void Open(const QRect& keepClear = {});
     // The deck or the card list may have changed: when the window is open and the deck now
@@ -42,6 +43,7 @@ class Form4 : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     struct Area {
@@ -53,7 +55,7 @@ class Form4 : public QDialog {
     };
 
     void ConnectArea(const Area& area);
-    void PlaceBesideParent(const QRect& keepClear);
+    void PlaceFirst(const QRect& keepClear);
     void ReadDeck();
     void ShuffleArea(const Area& area);
     void Draw(const Area& area, int count);

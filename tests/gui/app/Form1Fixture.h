@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +51,8 @@ class Form1Test : public ::testing::Test {
         InstallFontSubstitutions();
         QApplication::setFont(QFont(kFixedFont, 9));
         ASSERT_TRUE(dir_.isValid());
+        // Recent decks, the dialog's folder and window places from an earlier test.
+        QSettings().clear();
         cardListPath_ = CardListPathIn(dir_.path());
         WriteBytes(cardListPath_, CardListBytes(FixtureCardLines()));
         NewForm();

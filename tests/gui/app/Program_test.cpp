@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +37,9 @@ QProcessEnvironment ShellEnvironment(const QTemporaryDir& runtimeDir, const char
         environment.insert("QT_QPA_PLATFORM", platform);
     }
     environment.insert("XDG_RUNTIME_DIR", runtimeDir.path());
+    // The program keeps its recent decks and recovery copies there, not in the user's folders.
+    environment.insert("XDG_CONFIG_HOME", runtimeDir.filePath("config"));
+    environment.insert("XDG_DATA_HOME", runtimeDir.filePath("data"));
     return environment;
 }
 
@@ -66,9 +70,8 @@ TEST(Program, AnswersWithoutAWindow) {
 // Starts the program in folder with arguments on Qt's minimal platform, which saves every frame
 // it shows as outputNNNN.png in the current folder when QT_DEBUG_BACKINGSTORE is set; true once
 // a frame comes for which shows is true.
-bool ShowsFrame(const QString& folder, const QStringList& arguments,
-                const std::function<bool(const QImage&)>& shows) {
-    QTemporaryDir runtimeDir;
+bool ShowsFrame(const QTemporaryDir& runtimeDir, const QString& folder,
+                const QStringList& arguments, const std::function<bool(const QImage&)>& shows) {
     QProcessEnvironment environment = ShellEnvironment(runtimeDir, "minimal:fontconfig");
     environment.insert("QT_DEBUG_BACKINGSTORE", "1");
     QProcess process;
@@ -123,9 +126,15 @@ TEST(Program, ShowsTheDeckNamedOnItsCommandLine) {
     const QWidget* lines = form.findChild<QListWidget*>("List2")->viewport();
     const QRect area =
         QRect(lines->mapTo(below, QPoint(0, 0)), lines->size()).adjusted(2, 2, -2, -2);
-    EXPECT_TRUE(ShowsFrame(dir.path(), {"s/../x.dek"}, [&](const QImage& frame) {
+    QTemporaryDir runtimeDir;
+    EXPECT_TRUE(ShowsFrame(runtimeDir, dir.path(), {"s/../x.dek"}, [&](const QImage& frame) {
         return HasInk(frame, area.translated(0, frame.height() - below->height()));
     }));
+    // Among the recent decks, in the settings file the manual page names.
+    const QSettings settings(runtimeDir.filePath("config/brelvik/brelvik.conf"),
+                             QSettings::IniFormat);
+    EXPECT_EQ(settings.value("RecentDecks").toStringList(),
+              QStringList{QDir(QDir(dir.path()).canonicalPath()).filePath("s/../x.dek")});
 }
 
 }  // namespace

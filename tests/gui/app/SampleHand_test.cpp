@@ -90,6 +90,24 @@ TEST_F(SampleHandTest, MenuAndCtrlHShowOneWindow) {
     EXPECT_EQ(form_->findChildren<Form4*>().size(), 1);
 }
 
+// Where it was last closed, in this program or one before, while its title bar is on a screen;
+// beside the main window, as the first time, once it is not.
+TEST_F(SampleHandTest, OpensWhereItWasLastClosed) {
+    const QPoint beside = Open()->pos();
+    const std::tuple<const char*, QPoint, QPoint> cases[] = {
+        {"moved", {40, 30}, {40, 30}},
+        {"off every screen", {5000, 100}, beside},
+        {"moved again", {10, 20}, {10, 20}},
+    };
+    for (const auto& [name, place, expected] : cases) {
+        form_->SampleHandWindow()->move(place);
+        Press("Command9");  // Close
+        NewForm();
+        Begin();
+        EXPECT_EQ(Open()->pos(), expected) << name;
+    }
+}
+
 TEST_F(SampleHandTest, QuitClosesTheWindow) {
     Form4* window = Open();
     form_->findChild<QAction*>("Quit")->trigger();

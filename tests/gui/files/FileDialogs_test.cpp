@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
+
+#include <functional>
 
 #include "files/ui/DirectoryListing.h"
 #include "files/ui/FileWindows.h"
@@ -46,7 +49,10 @@ void DoubleClick(QListWidget* list, int row) {
 
 class FileDialogs : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(QDir::setCurrent(root_)); }
+    void SetUp() override {
+        QSettings().clear();  // the folder an earlier test used
+        ASSERT_TRUE(QDir::setCurrent(root_));
+    }
     void TearDown() override { windows_.reset(), DeleteClosed(); }
     static void DeleteClosed() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     QString Path(const QString& name = {}) const { return root_ + '/' + name; }
@@ -108,6 +114,42 @@ TEST_F(FileDialogBrowsing, OpensOnTheCurrentDirectoryShowingTheFilesOfTheMode) {
         Show(mode);
         EXPECT_EQ(dialog->Directory(), Path()) << int(mode);
         EXPECT_EQ(Rows(files) << text->text(), QStringList(names) << Path()) << int(mode);
+        dialog->close();
+    }
+}
+
+// The folder of the last file loaded or saved, the confirmation's yes included; the current
+// directory before that, and once that folder is gone.
+TEST_F(FileDialogBrowsing, StartsInTheFolderLastUsed) {
+    using M = FileDialogMode;
+    ASSERT_TRUE(QFile::link(Path("outer/inner"), Path("link")));
+    test::WriteBytes(Path("outer/alpha/y.htm"), "old");
+    const auto answer = [this](const char* button) {
+        QTest::mouseClick(windows_->Confirmation()->findChild<QWidget*>(button), Qt::LeftButton);
+    };
+    const std::vector<std::tuple<const char*, std::function<void()>, QString>> steps = {
+        {"never used", [] {}, Path()},
+        {"saved", [&] { Type(M::DeckSave, Path("outer/inner/n.dek")); }, Path("outer/inner/")},
+        {"left elsewhere",
+         [&] { Show(M::DeckOpen), dialog->SetDirectory(Path("outer")), dialog->close(); },
+         Path("outer/inner/")},
+        {"load failed", [&] { actions_.Result = false, Type(M::DeckOpen, Path("outer/x.dek")); },
+         Path("outer/inner/")},
+        {"relative path loaded", [&] { actions_.Result = true, Type(M::CardList, "outer/x.dek"); },
+         Path("outer/")},
+        {"through a link", [&] { Type(M::HtmlSave, "link/../z.htm"); }, Path("outer/")},
+        {"overwrite refused",
+         [&] { Type(M::HtmlSave, Path("outer/alpha/y.htm")), answer("Command2"); }, Path("outer/")},
+        {"overwritten", [&] { Type(M::HtmlSave, Path("outer/alpha/y.htm")), answer("Command1"); },
+         Path("outer/alpha/")},
+        {"folder gone", [&] { QDir(Path("outer/alpha")).removeRecursively(); }, Path()},
+    };
+    for (const auto& [name, act, folder] : steps) {
+        act();
+        DeleteClosed();
+        Show(M::DeckSave);
+        EXPECT_EQ(dialog->Directory(), folder) << name;
+        EXPECT_EQ(text->text(), folder) << name;
         dialog->close();
     }
 }

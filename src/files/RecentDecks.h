@@ -1,0 +1,25 @@
+// The recent-decks list: the deck files last loaded or saved, newest first, kept in the user's
+// settings so that the next start offers them too.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+namespace kestrava {
+
+constexpr int kRecentDeckCount = 9;
+
+// decks with path in front: an older entry for it goes, and the oldest beyond the count.
+QStringList WithRecentDeck(QStringList decks, const QString& path);
+QStringList WithoutRecentDeck(QStringList decks, const QString& path);
+
+// "&1 name.dek": the menu caption of the deck numbered number (1 to 9); an "&" in the file's
+// name is no mnemonic.
+QString RecentDeckCaption(int number, const QString& path);
+
+// The list kept in settings, tidied as WithRecentDeck keeps it whatever a hand edit left there.
+QStringList ReadRecentDecks(const QSettings& settings);
+void WriteRecentDecks(QSettings& settings, const QStringList& decks);
+
+}  // namespace kestrava
