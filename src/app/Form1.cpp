@@ -54,6 +54,7 @@ Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
     ConnectDeckCommands();
     ConnectMenus();
     CreateEditMenu();
+    CreateSearchBox();
     Initialise();
 }
 
@@ -143,7 +144,7 @@ void Form1::MakeSeq() {
 
 void Form1::Change_List() {
     ui_->List1->clear();
-    MatchingCardLines(catalogue_, selection_, SelectedIllustrator_, cardLines_);
+    MatchingCardLines(catalogue_, selection_, SelectedIllustrator_, search_, cardLines_);
     ui_->List1->addItems(cardLines_);
 }
 
