@@ -192,6 +192,15 @@ int main(int argc, char** argv) {
     sampleHand.Open();
     Click(&sampleHand, "Command3");
     ok &= Save(&sampleHand, out.filePath("sample-hand.png"));
+    sampleHand.close();
+
+    // A search typed in hiragana, no box ticked: the katakana names of every faction.
+    Click(&form, "Check1");
+    Click(&form, "Check4");
+    form.findChild<QLineEdit*>("SearchBox")->setText(QStringLiteral("ゔぁ"));
+    SelectCard(form, "G-019");
+    ok &= Save(&form, out.filePath("search.png"));
+
     // The question before an unsaved deck goes, answered キャンセル once pictured.
     QTimer::singleShot(0, &form, [&] {
         QWidget* question = QApplication::activeModalWidget();

@@ -55,6 +55,7 @@ Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
     ConnectMenus();
     CreateEditMenu();
     CreateRecentMenu();
+    CreateSearchBox();
     Initialise();
 }
 
@@ -145,7 +146,7 @@ void Form1::MakeSeq() {
 
 void Form1::Change_List() {
     ui_->List1->clear();
-    MatchingCardLines(catalogue_, selection_, SelectedIllustrator_, cardLines_);
+    MatchingCardLines(catalogue_, selection_, SelectedIllustrator_, search_, cardLines_);
     ui_->List1->addItems(cardLines_);
 }
 

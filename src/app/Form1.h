@@ -22,6 +22,7 @@
 #include "sample/ui/Form4.h"
 #include "sample/ui/SampleDeckSource.h"
 #include "search/CardPanel.h"
+#include "search/CardSearch.h"
 #include "search/SelectionState.h"
 
 class QCheckBox;
@@ -95,6 +96,7 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     void ConnectDeckCommands();
     void ConnectMenus();
     void CreateEditMenu();
+    void CreateSearchBox();
     // Every change of the deck: the name box, the title bar, the sample hand, the recovery copy.
     void FollowDeck(DeckUpdate update);
     void ShowTitle();
@@ -132,6 +134,7 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     bool closing_ = false;  // the question was answered: the next close goes through
     SelectionState selection_;
     QString SelectedIllustrator_;
+    CardSearch search_;      // what the search box holds; empty, it narrows nothing
     QStringList cardLines_;  // kept between refreshes to spare the allocator
     CardPanelTexts panel_;
     bool SecondFormationShown_ = false;

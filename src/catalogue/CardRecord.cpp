@@ -1,6 +1,7 @@
 #include "catalogue/CardRecord.h"
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 
 namespace kestrava {
@@ -48,6 +49,8 @@ void CardCatalogue::ReplaceCards(std::vector<CardRecord> cards) {
 }
 
 void CardCatalogue::IndexFrom(int first) {
+    static std::atomic<quint64> lastRevision{0};
+    revision_ = ++lastRevision;
     const int count = CardCount();
     codeIndex_.reserve(count);
     lines_.reserve(count);

@@ -95,6 +95,9 @@ class CardCatalogue {
     // The indexes of the loaded records in ascending order of their list lines (table order
     // among equal lines).
     const std::vector<int>& ListOrder() const { return listOrder_; }
+    // Changes with every change of the cards, to a number no other catalogue's cards had, so
+    // what is built from the cards can tell whether it is still theirs. 0 before the first.
+    quint64 Revision() const { return revision_; }
 
   private:
     // Indexes the records from first on, those before it being indexed already.
@@ -104,6 +107,7 @@ class CardCatalogue {
     QHash<QString, int> codeIndex_;
     QStringList lines_;
     std::vector<int> listOrder_;
+    quint64 revision_ = 0;
 };
 
 // The card list line of a record: code, one blank, name.

@@ -94,16 +94,30 @@ bool CardPassesFilters(const CardRecord& card, const SelectionState& selection,
 }
 
 void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
-                       const QString& selectedIllustrator, QStringList& lines) {
-    const PatternMatcher faction(selection.SelectionPattern);
+                       const QString& selectedIllustrator, CardSearch& search, QStringList& lines) {
+    const bool searching = !search.IsEmpty();
+    if (searching) {
+        search.Follow(catalogue);
+    }
+    // Typing a name is enough: with no faction ticked the search looks where "ALL" would.
+    const bool noFaction = !selection.SelectionPattern.startsWith(u'[');
+    const PatternMatcher faction(searching && noFaction ? kAllFactionsPattern
+                                                        : QStringView(selection.SelectionPattern));
     const QString* illustrator = IllustratorFilter(selectedIllustrator);
     lines.clear();
     // Visiting the cards in list order gives the sorted list without sorting it each time.
     for (int i : catalogue.ListOrder()) {
-        if (Passes(catalogue.CardTable()[i], selection, faction, illustrator)) {
+        if (Passes(catalogue.CardTable()[i], selection, faction, illustrator) &&
+            (!searching || search.Matches(i))) {
             lines.append(catalogue.CardListLine(i));
         }
     }
+}
+
+void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
+                       const QString& selectedIllustrator, QStringList& lines) {
+    CardSearch none;
+    MatchingCardLines(catalogue, selection, selectedIllustrator, none, lines);
 }
 
 QStringList MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,

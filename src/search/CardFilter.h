@@ -7,6 +7,7 @@
 
 #include "catalogue/CardRecord.h"
 #include "catalogue/Illustrators.h"
+#include "search/CardSearch.h"
 #include "search/SelectionState.h"
 
 namespace kestrava {
@@ -24,5 +25,10 @@ QStringList MatchingCardLines(const CardCatalogue& catalogue, const SelectionSta
 // next.
 void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
                        const QString& selectedIllustrator, QStringList& lines);
+// The same narrowed by a search (folding catalogue's texts first when they changed): each card
+// listed also matches it, and with no faction box ticked the cards "ALL" would list are the
+// ones searched. An empty search narrows nothing and changes nothing.
+void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
+                       const QString& selectedIllustrator, CardSearch& search, QStringList& lines);
 
 }  // namespace kestrava

@@ -20,7 +20,7 @@ qint16 BitsOfCheckedBoxes(const FilterBoxes& checked, const Boxes& boxes) {
 
 QString FactionPattern(const FilterBoxes& checked) {
     if (checked[kAllFactionsBox]) {
-        return QStringLiteral("[CDEGM]*");
+        return kAllFactionsPattern.toString();
     }
     QString pattern = QStringLiteral("[");
     for (int box = kFirstFactionBox; box <= kLastFactionBox; ++box) {

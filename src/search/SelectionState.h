@@ -26,6 +26,8 @@ constexpr int kLastFactionBox = 5;
 constexpr bool IsFactionBox(int box) {
     return box >= kFirstFactionBox && box <= kLastFactionBox;
 }
+// The pattern "ALL" sets; a pattern that does not start with "[" means no faction is ticked.
+inline constexpr QStringView kAllFactionsPattern = u"[CDEGM]*";
 
 // Rebuilds the whole state from the boxes: "[CDEGM]*" with "ALL", "[" + the checked letters +
 // "]*" otherwise, one blank when no faction is checked; a bit per checked box of the other

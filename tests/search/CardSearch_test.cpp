@@ -1,0 +1,100 @@
+// The search box's narrowing of the card list: folded on both sides, each word in one text,
+// combined with the boxes and the illustrator.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "search/CardFilter.h"
+#include "support/QtPrinters.h"
+
+namespace kestrava {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+CardRecord Card(const QString& code, const QString& name, const QString& subType = {},
+                const QString& illustrator = {}, const QString& upper = {},
+                const QString& lower = {}) {
+    CardRecord card;
+    card.Code = code, card.Name = name, card.SubType = subType, card.Illustrator = illustrator;
+    card.UpperText = upper, card.LowerText = lower, card.CardType = u"兵力"_s;
+    return card;
+}
+
+CardCatalogue FixtureCatalogue() {
+    CardCatalogue catalogue;
+    catalogue.ReplaceCards({
+        Card(u"G-01"_s, u"緑のカーバンクル"_s, u"獣"_s, u"Aria Velden"_s, u"出撃時、1枚引く。"_s),
+        Card(u"G-02"_s, u"ＦＯＲＥＳＴ　ＧＵＡＲＤ"_s, {}, u"nolo"_s),
+        Card(u"C-01"_s, u"ヴァルキリー・ソード"_s, u"騎兵"_s, u"Aria Velden"_s, {},
+             u"森は忘れない。"_s),
+        Card(u"M-01"_s, u"ﾐｽﾞﾊ"_s, {}, {}, u"カードを引く"_s),
+        Card(u"X-01"_s, u"カーバンクルの影"_s),  // no faction: "ALL" never lists it
+        Card(u" "_s, u"カーバンクル"_s),         // listed with no faction box only
+    });
+    return catalogue;
+}
+
+std::vector<QString> Codes(const QStringList& lines) {
+    std::vector<QString> codes;
+    for (const QString& line : lines) {
+        codes.push_back(CodeOfLine(line).toString());
+    }
+    return codes;
+}
+
+TEST(CardSearch, NarrowsTheListAsTypedCombinedWithBoxesAndIllustrator) {
+    const CardCatalogue catalogue = FixtureCatalogue();
+    // What is typed, the boxes ticked, the illustrator, the codes listed.
+    const std::tuple<QString, std::vector<int>, QString, std::vector<QString>> cases[] = {
+        // No search: as the boxes alone list (code " ": an empty text before the blank).
+        {u""_s, {}, u"ALL"_s, {u""_s}},
+        {u" ・　"_s, {}, u"ALL"_s, {u""_s}},
+        {u""_s, {24}, u"ALL"_s, {u"C-01"_s, u"G-01"_s, u"G-02"_s, u"M-01"_s}},
+        {u"かーばんくる"_s, {}, u"ALL"_s, {u"G-01"_s}},  // among what "ALL" lists
+        {u"ｶｰﾊﾞﾝｸﾙ"_s, {}, u"ALL"_s, {u"G-01"_s}},
+        {u"みずは"_s, {}, u"ALL"_s, {u"M-01"_s}},
+        {u"forest guard"_s, {}, u"ALL"_s, {u"G-02"_s}},  // blanks dropped inside a text
+        {u"ゔぁるきりーそーど"_s, {}, u"ALL"_s, {u"C-01"_s}},
+        {u"ヴァルキリー 森 騎兵"_s, {}, u"ALL"_s, {u"C-01"_s}},  // each word in its own text
+        {u"ソード騎兵"_s, {}, u"ALL"_s, {}},                     // never across two texts
+        {u"ヴァルキリー 城"_s, {}, u"ALL"_s, {}},                // every word must be found
+        {u"ｇ－０１"_s, {}, u"ALL"_s, {u"G-01"_s}},              // the code
+        {u"aria"_s, {}, u"ALL"_s, {u"C-01"_s, u"G-01"_s}},       // the illustrator
+        {u"獣"_s, {}, u"ALL"_s, {u"G-01"_s}},                    // the sub-type
+        {u"引く"_s, {}, u"ALL"_s, {u"G-01"_s, u"M-01"_s}},       // the upper text
+        {u"引く"_s, {4}, u"ALL"_s, {u"G-01"_s}},                 // a faction box narrows
+        {u"a"_s, {24}, u"nolo"_s, {u"G-02"_s}},                  // and the illustrator
+        {u"引く"_s, {24, 12}, u"ALL"_s, {}},                     // and a type box
+    };
+    CardSearch search;
+    QStringList lines;
+    for (const auto& [typed, boxes, illustrator, codes] : cases) {
+        FilterBoxes checked{};
+        for (int box : boxes) {
+            checked[box] = true;
+        }
+        search.SetQuery(typed);
+        MatchingCardLines(catalogue, MakeSelection(checked), illustrator, search, lines);
+        EXPECT_EQ(Codes(lines), codes) << typed.toStdString();
+    }
+}
+
+TEST(CardSearch, FollowsANewCardList) {
+    CardCatalogue catalogue = FixtureCatalogue();
+    CardSearch search;
+    search.SetQuery(u"かーばんくる"_s);
+    QStringList lines;
+    MatchingCardLines(catalogue, MakeSelection({}), u"ALL"_s, search, lines);
+    ASSERT_EQ(lines.size(), 1);
+    catalogue.ReplaceCards({Card(u"D-07"_s, u"黒いカーバンクル"_s), Card(u"D-08"_s, u"影"_s)});
+    MatchingCardLines(catalogue, MakeSelection({}), u"ALL"_s, search, lines);
+    EXPECT_EQ(lines, QStringList({u"D-07 黒いカーバンクル"_s}));
+    catalogue.AddCard(Card(u"C-09"_s, u"白いカーバンクル"_s));
+    MatchingCardLines(catalogue, MakeSelection({}), u"ALL"_s, search, lines);
+    EXPECT_EQ(Codes(lines), std::vector<QString>({u"C-09"_s, u"D-07"_s}));
+}
+
+}  // namespace
+}  // namespace kestrava
