@@ -92,23 +92,20 @@ DeckChange DeckDocument::AddCopies(const QString& line, qint16 requested) {
 }
 
 DeckChange DeckDocument::RemoveOneCopy(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= deck_.Lines.size()) {
-        return {};
-    }
-    return Edit(StepText(QStringLiteral("1枚削除"), deck_.Lines[index].Text),
-                [&](Deck& deck, DeckTallies& tallies) {
-                    return kestrava::RemoveOneCopy(deck, tallies, catalogue_, index);
-                });
+    return RemoveAt(QStringLiteral("1枚削除"), index, kestrava::RemoveOneCopy);
 }
 
 DeckChange DeckDocument::RemoveLine(int index) {
+    return RemoveAt(QStringLiteral("行削除"), index, kestrava::RemoveLine);
+}
+
+DeckChange DeckDocument::RemoveAt(const QString& action, int index, RemoveCommand command) {
     if (index < 0 || static_cast<std::size_t>(index) >= deck_.Lines.size()) {
         return {};
     }
-    return Edit(StepText(QStringLiteral("行削除"), deck_.Lines[index].Text),
-                [&](Deck& deck, DeckTallies& tallies) {
-                    return kestrava::RemoveLine(deck, tallies, catalogue_, index);
-                });
+    return Edit(StepText(action, deck_.Lines[index].Text), [&](Deck& deck, DeckTallies& tallies) {
+        return command(deck, tallies, catalogue_, index);
+    });
 }
 
 void DeckDocument::Rename(const QString& name) {

@@ -69,6 +69,8 @@ class DeckDocument : public QObject {
   private:
     friend class DeckStep;
     using Change = std::function<DeckChange(Deck&, DeckTallies&)>;
+    using RemoveCommand = DeckChange (*)(Deck&, DeckTallies&, const CardCatalogue&, int);
+    DeckChange RemoveAt(const QString& action, int index, RemoveCommand command);
     // Runs change on a copy and pushes it as a step only when the deck really changed.
     DeckChange Edit(const QString& description, const Change& change);
     void Push(const QString& description, const Deck& after, const DeckTallies& tallies,

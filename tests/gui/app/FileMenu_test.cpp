@@ -23,33 +23,23 @@ class FileMenuTest : public Form1Test {
         Click("Command2");
         Find<QLineEdit>("Text2")->setText(U(u"森のデッキ"));
     }
-    // Opens the dialog by shortcut or menu item, enters the path and presses Enter.
-    void Use(const QKeySequence& keys, const char* action, const QString& path) {
-        if (action != nullptr) {
-            form_->findChild<QAction*>(action)->trigger();
-        } else {
-            form_->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-            QTest::keySequence(form_.get(), keys);
-        }
-        Form2* dialog = form_->Files().FileDialog();
-        ASSERT_NE(dialog, nullptr);
-        auto* text = dialog->findChild<QLineEdit*>("Text1");
-        text->selectAll();
-        text->insert(path);  // as pasted: the key simulator types ASCII only
-        QTest::keyClick(text, Qt::Key_Return);
+    // Opens the dialog by its shortcut, enters the path and presses Enter.
+    void UseKeys(const QKeySequence& keys, const QString& path) {
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        QTest::keySequence(form_.get(), keys);
+        EnterPath(path);
     }
     void Answer(const char* button) {
         Form3* confirm = form_->Files().Confirmation();
         ASSERT_NE(confirm, nullptr);
         QTest::mouseClick(confirm->findChild<QPushButton*>(button), Qt::LeftButton);
     }
-    QString Path(const QString& name) { return QDir::toNativeSeparators(dir_.filePath(name)); }
 };
 
 TEST_F(FileMenuTest, SaveThenOpenADeck) {
     const QString path = Path(U(u"デッキ 1.dek"));
-    Use(QKeySequence("Ctrl+S"), nullptr, path);
+    UseKeys(QKeySequence("Ctrl+S"), path);
     EXPECT_EQ(Text("Label24"), "Save " + path);
     EXPECT_EQ(form_->Files().FileDialog(), nullptr);
     EXPECT_TRUE(
@@ -59,7 +49,7 @@ TEST_F(FileMenuTest, SaveThenOpenADeck) {
     Click("Command4");
     Find<QLineEdit>("Text2")->setText("other");
     AnswerNextQuestion("DiscardButton");
-    Use(QKeySequence("Ctrl+O"), nullptr, path);
+    UseKeys(QKeySequence("Ctrl+O"), path);
     EXPECT_EQ(Text("Label24"), "Load " + path);
     EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
     EXPECT_EQ(Find<QLineEdit>("Text2")->text(), U(u"森のデッキ"));
@@ -70,7 +60,7 @@ TEST_F(FileMenuTest, SaveThenOpenADeck) {
 TEST_F(FileMenuTest, ConfirmedHtmlSaveWritesThePage) {
     const QString path = Path("deck.dek");
     WriteBytes(path, "old contents");
-    Use({}, "print_HTML", path);
+    Use("print_HTML", path);
     EXPECT_EQ(form_->Files().Confirmation()->findChild<QLabel*>("Label1")->text(),
               U(u"ファイル：") + path);
     Answer("Command1");  // はい
@@ -81,10 +71,7 @@ TEST_F(FileMenuTest, ConfirmedHtmlSaveWritesThePage) {
 TEST_F(FileMenuTest, ReadErrorFailsTheLoadAndKeepsEverything) {
     const QString unreadable = "/proc/self/mem";
     for (const char* action : {"DeckOpen", "Open"}) {
-        if (form_->Document().IsUnsaved()) {
-            AnswerNextQuestion("DiscardButton");
-        }
-        Use({}, action, unreadable);
+        Use(action, unreadable);
         EXPECT_EQ(Text("Label24"), "Load " + unreadable + U(u" (失敗)")) << action;
     }
     EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
@@ -99,10 +86,9 @@ TEST_F(FileMenuTest, ConfirmationMarksItsOwnFailure) {
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString deck = Path("other.dek");
     WriteBytes(deck, EncodeCp932Lines({"other", "G-2 x  × 1"}));
-    Use({}, "Save", pipe);
+    Use("Save", pipe);
     ASSERT_NE(form_->Files().Confirmation(), nullptr);
-    AnswerNextQuestion("DiscardButton");
-    Use({}, "DeckOpen", deck);
+    Use("DeckOpen", deck);
     EXPECT_EQ(Text("Label24"), "Load " + deck);
     Answer("Command1");  // はい
     EXPECT_EQ(Text("Label24"), "Save " + pipe + U(u" (失敗)"));
@@ -114,7 +100,7 @@ TEST_F(FileMenuTest, AnotherCardListRecountsTheStatistics) {
     const QString path = Path("cards.csv");
     WriteBytes(path, CardListBytes({CardLine("G-1", U(u"森の城"), {{4, "Common"}, {7, "兵力"}})}));
     EXPECT_EQ(Text("Label16"), "4");  // G-1 was a castle
-    Use({}, "Open", path);
+    Use("Open", path);
     EXPECT_EQ(Text("Label16"), "0");
     EXPECT_EQ(Text("Label19"), "4");
     Find<QListWidget>("List2")->setCurrentRow(0);

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "files/ui/FileWindows.h"
 #include "support/ListRows.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
@@ -106,6 +109,34 @@ class Form1Test : public ::testing::Test {
             }
         });
         timer->start(0);
+    }
+    QString Path(const QString& name) const {
+        return QDir::toNativeSeparators(dir_.filePath(name));
+    }
+    void Trigger(const char* action) { form_->findChild<QAction*>(action)->trigger(); }
+    // Adds the card of row: Command2 four copies, Command4 one.
+    void Add(int row, const char* button) {
+        SelectCard(row);
+        Click(button);
+    }
+    // The file dialog is open: enters the path as pasted (the key simulator types ASCII only)
+    // and presses Enter.
+    void EnterPath(const QString& path) {
+        Form2* dialog = form_->Files().FileDialog();
+        ASSERT_NE(dialog, nullptr);
+        auto* text = dialog->findChild<QLineEdit*>("Text1");
+        text->selectAll();
+        text->insert(path);
+        QTest::keyClick(text, Qt::Key_Return);
+    }
+    // A File menu command, then the path entered in the file dialog; an unsaved deck that a
+    // deck file would replace is let go.
+    void Use(const char* action, const QString& path) {
+        if (QByteArray(action) == "DeckOpen" && form_->Document().IsUnsaved()) {
+            AnswerNextQuestion("DiscardButton");
+        }
+        Trigger(action);
+        EnterPath(path);
     }
     QStringList Lines(const QString& list) const { return Rows(Find<QListWidget>(list)); }
     void SelectCard(int row) { ClickRow(Find<QListWidget>("List1"), row); }

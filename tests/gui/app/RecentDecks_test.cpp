@@ -24,18 +24,9 @@ class RecentDecksTest : public Form1Test {
         Start();
         Click("Check24");  // C-1, G-1, G-2, M-1
     }
-    QString Path(const QString& name) { return QDir::toNativeSeparators(dir_.filePath(name)); }
     QString DeckOf(const QString& name, const QString& cardLine) {
         WriteBytes(Path(name), EncodeCp932Lines({name, cardLine + "  × 4"}));
         return Path(name);
-    }
-    // A File menu command, the path entered in the file dialog, Enter.
-    void Use(const char* action, const QString& path) {
-        form_->findChild<QAction*>(action)->trigger();
-        auto* text = form_->Files().FileDialog()->findChild<QLineEdit*>("Text1");
-        text->selectAll();
-        text->insert(path);
-        QTest::keyClick(text, Qt::Key_Return);
     }
     QMenu* OpenMenu() {
         auto* menu = Find<QMenu>("RecentDecks");

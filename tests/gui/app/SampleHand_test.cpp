@@ -29,26 +29,10 @@ class SampleHandTest : public Form1Test {
         Start();
         Click("Check24");  // C-1, G-1 (castle), G-2, M-1
     }
-    // Adds a card of the card list: Command2 four copies, Command4 one.
-    void Add(int row, const char* button) {
-        SelectCard(row);
-        Click(button);
-    }
     // Removes from a deck line: Command3 one copy, Command1 the line.
     void Remove(int row, const char* button) {
         ClickRow(Find<QListWidget>("List2"), row);
         Click(button);
-    }
-    // Loads a file as the user does: the File menu's command, the path, Enter.
-    void Load(const char* action, const QString& path) {
-        if (QByteArray(action) == "DeckOpen" && form_->Document().IsUnsaved()) {
-            AnswerNextQuestion("DiscardButton");
-        }
-        form_->findChild<QAction*>(action)->trigger();
-        auto* text = form_->Files().FileDialog()->findChild<QLineEdit*>("Text1");
-        text->selectAll();
-        text->insert(path);
-        QTest::keyClick(text, Qt::Key_Return);
     }
     Form4* Open() {
         form_->findChild<QAction*>("SampleHand")->trigger();
@@ -167,10 +151,10 @@ TEST_F(SampleHandTest, ChangedCardsDealAfreshUnchangedOnesKeepTheHand) {
         {"> a castle", [&] { Add(1, "Command4"); }, U(u"残り 4枚"), U(u"残り 2枚")},
         {"<", [&] { Remove(0, "Command3"); }, U(u"残り 3枚"), U(u"残り 1枚")},
         {"<<", [&] { Remove(0, "Command1"); }, U(u"残り 0枚"), U(u"残り 1枚")},
-        {"deck file", [&] { Load("DeckOpen", deck); }, U(u"残り 2枚"), U(u"残り 3枚")},
-        {"card list: G-1 no castle", [&] { Load("Open", cards); }, U(u"残り 5枚"), U(u"残り 0枚")},
+        {"deck file", [&] { Use("DeckOpen", deck); }, U(u"残り 2枚"), U(u"残り 3枚")},
+        {"card list: G-1 no castle", [&] { Use("Open", cards); }, U(u"残り 5枚"), U(u"残り 0枚")},
         {">> at the limit: kept", [&] { Add(0, "Command2"); }, {}, {}},
-        {"the same card list: kept", [&] { Load("Open", cardListPath_); }, {}, {}},
+        {"the same card list: kept", [&] { Use("Open", cardListPath_); }, {}, {}},
     };
     for (const auto& [name, change, mainLeft, castleLeft] : cases) {
         NewForm();
@@ -232,7 +216,7 @@ TEST_F(SampleHandTest, ClickingADrawnCardShowsItInTheCardPanel) {
     const QString deck = dir_.filePath("deck.dek");
     WriteBytes(deck, EncodeCp932Lines({"d", U(u"C-1 混沌の将  × 1"), U(u"G-1 森の城  × 1"),
                                        U(u"X-9 謎の札  × 1")}));
-    Load("DeckOpen", deck);
+    Use("DeckOpen", deck);
     Open();
     Press("Command2");  // both main-deck cards
     Press("Command5");  // the castle
