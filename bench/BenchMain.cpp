@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFont>
 
 #include <iostream>
 #include <vector>
@@ -43,8 +42,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    kestrava::InstallFontSubstitutions();
-    QApplication::setFont(QFont(kestrava::kFixedFont, 9));
+    kestrava::InstallFonts();
     kestrava::bench::Inputs();
 
     // Interleaved repetitions spread the load of a shared machine over case and baseline alike;

@@ -1,7 +1,6 @@
 #include "app/Program.h"
 
 #include <QApplication>
-#include <QFont>
 
 #include "app/Fonts.h"
 #include "app/Form1.h"
@@ -12,8 +11,7 @@ namespace kestrava {
 int RunProgram(const QString& deckPath) {
     // Ties the windows to the desktop entry, so the desktop shows its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("brelvik"));
-    InstallFontSubstitutions();
-    QApplication::setFont(QFont(kFixedFont, 9));
+    InstallFonts();
     CardCatalogue catalogue;
     Form1 form(catalogue);
     Main(catalogue, form, CardListPathIn(QCoreApplication::applicationDirPath()), deckPath);

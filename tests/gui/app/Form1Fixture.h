@@ -45,8 +45,7 @@ inline QStringList FixtureCardLines() {
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        InstallFontSubstitutions();
-        QApplication::setFont(QFont(kFixedFont, 9));
+        InstallFonts();
         ASSERT_TRUE(dir_.isValid());
         cardListPath_ = CardListPathIn(dir_.path());
         WriteBytes(cardListPath_, CardListBytes(FixtureCardLines()));
