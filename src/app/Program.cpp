@@ -2,15 +2,55 @@
 
 #include <QApplication>
 
+#include <thread>
+
+#if KESTRAVA_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
 
 namespace kestrava {
+namespace {
+
+// The thread that reads the font configuration; the toolkit's own start-up finds it read.
+class FontConfigurationReader {
+  public:
+    ~FontConfigurationReader() { Wait(); }
+
+    void Start() {
+#if KESTRAVA_FONTCONFIG
+        thread_ = std::thread([] { FcInit(); });
+#endif
+    }
+
+    void Wait() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+  private:
+    std::thread thread_;
+};
+
+FontConfigurationReader& Reader() {
+    static FontConfigurationReader reader;
+    return reader;
+}
+
+}  // namespace
+
+void StartReadingFontConfiguration() {
+    Reader().Start();
+}
 
 int RunProgram(const QString& deckPath) {
     // Ties the windows to the desktop entry, so the desktop shows its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("brelvik"));
+    Reader().Wait();
     InstallFonts();
     CardCatalogue catalogue;
     Form1 form(catalogue);
