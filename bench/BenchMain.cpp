@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFont>
 #include <QStandardPaths>
 
 #include <iostream>
@@ -50,8 +49,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The window cases start the program's main window: never on the user's own data.
     QStandardPaths::setTestModeEnabled(true);
-    kestrava::InstallFontSubstitutions();
-    QApplication::setFont(QFont(kestrava::kFixedFont, 9));
+    kestrava::InstallFonts();
     kestrava::bench::Inputs();
 
     // Interleaved repetitions spread the load of a shared machine over case and baseline alike;

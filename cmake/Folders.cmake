@@ -34,4 +34,10 @@ function(kestrava_app_library)
         KESTRAVA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
         KESTRAVA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
     target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files gui_sample)
+    # Where the toolkit draws text with fontconfig, the program reads its configuration early.
+    find_package(Fontconfig)
+    if(Fontconfig_FOUND)
+        target_link_libraries(gui_app PRIVATE Fontconfig::Fontconfig)
+    endif()
+    target_compile_definitions(gui_app PRIVATE KESTRAVA_FONTCONFIG=$<BOOL:${Fontconfig_FOUND}>)
 endfunction()

@@ -127,8 +127,7 @@ int main(int argc, char** argv) {
         qCritical("usage: brelvik_screenshots <card list> <output folder>");
         return 2;
     }
-    kestrava::InstallFontSubstitutions();
-    QApplication::setFont(QFont(kestrava::kFixedFont, 9));
+    kestrava::InstallFonts();
     const QDir out(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
     // A fixed folder, so the pictures come out the same on every run.
     QDir dir(QDir::temp().filePath(QStringLiteral("kestrava-screens")));

@@ -2,7 +2,6 @@
 // ended once it is on the screen. It has the main window's size and place (centred, where the
 // pointer of a fresh X server sits), so both fill as many pixels and get the same events.
 #include <QApplication>
-#include <QFont>
 #include <QLabel>
 #include <QScreen>
 
@@ -12,8 +11,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kestrava::bench::FirstExpose firstExpose;
-    kestrava::InstallFontSubstitutions();
-    QApplication::setFont(QFont(kestrava::kFixedFont, 9));
+    kestrava::InstallFonts();
     QLabel window(QStringLiteral("カード情報"));
     window.setFixedSize(670, 578);
     window.move(window.screen()->geometry().center() - window.rect().center());

@@ -5,6 +5,7 @@
 #include "bench/startup/FirstExpose.h"
 
 int main(int argc, char** argv) {
+    kestrava::StartReadingFontConfiguration();
     QApplication app(argc, argv);
     kestrava::bench::FirstExpose firstExpose;
     return kestrava::RunProgram({});

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     if (!commandLine.StartProgram) {
         return kestrava::Finish(commandLine);
     }
+    kestrava::StartReadingFontConfiguration();
     QApplication app(argc, argv);
     return kestrava::RunProgram(commandLine.DeckPath);
 }

@@ -42,6 +42,7 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's:/$::' | grep -v '^\.$' | sort >"$
 diff -u "$work/installed.list" "$work/package.list" >&2 ||
   fail "the package does not hold what cmake --install installs"
 for path in ./usr/bin/brelvik ./usr/lib/brelvik/brelvik ./usr/lib/brelvik/kestrava.csv \
+            ./usr/lib/brelvik/plugins/libbrelvik_costchart.so \
             ./usr/share/applications/brelvik.desktop \
             ./usr/share/icons/hicolor/128x128/apps/brelvik.png \
             ./usr/share/mime/packages/brelvik.xml ./usr/share/man/man1/brelvik.1.gz \

@@ -51,8 +51,7 @@ inline QStringList FixtureCardLines() {
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        InstallFontSubstitutions();
-        QApplication::setFont(QFont(kFixedFont, 9));
+        InstallFonts();
         ASSERT_TRUE(dir_.isValid());
         // Recent decks, the dialog's folder and window places from an earlier test.
         QSettings().clear();

@@ -5,6 +5,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QGroupBox>
 #include <QTableWidget>
 
@@ -13,7 +14,6 @@
 #include "Form1Fixture.h"
 #include "files/ui/FileWindows.h"
 #include "platform/TextFile.h"
-#include "sample/ui/CostChartView.h"
 #include "sample/ui/Form4.h"
 
 namespace kestrava::test {
@@ -198,10 +198,11 @@ TEST_F(SampleHandTest, OddsTableAndCostChartFollowTheDeck) {
         }
         EXPECT_EQ(In<QGroupBox>("Frame3")->title(), caption);
         EXPECT_EQ(shown, cells);
+        // The chart plugin's view, as the window loaded it.
+        const auto* chart = In<QWidget>("Chart1")->findChild<QChartView*>();
+        ASSERT_NE(chart, nullptr);
         const QBarSet* bars =
-            qobject_cast<QBarSeries*>(In<CostChartView>("Chart1")->chart()->series().front())
-                ->barSets()
-                .front();
+            qobject_cast<QBarSeries*>(chart->chart()->series().front())->barSets().front();
         QList<qreal> bucketCounts = counts;
         bucketCounts.resize(kCostBuckets);
         for (int i = 0; i < bars->count(); ++i) {

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     const QTemporaryDir settings;
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::addLibraryPath(QStringLiteral(KESTRAVA_PROGRAM_DIR));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "sample/ui/CostChartView.h"
+#include "sample/chart/CostChartView.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -11,7 +11,7 @@
 
 namespace kestrava {
 
-CostChartView::CostChartView(QWidget* parent) : QChartView(parent) {
+CostChartView::CostChartView(const QStringList& labels, QWidget* parent) : QChartView(parent) {
     // The view's own chart: one set later would leave this one behind.
     QChart* chart = this->chart();
     chart->legend()->hide();
@@ -30,8 +30,7 @@ CostChartView::CostChartView(QWidget* parent) : QChartView(parent) {
     chart->addSeries(series);
 
     auto* buckets = new QBarCategoryAxis();
-    const auto& labels = CostBucketLabels();
-    buckets->append(QStringList(labels.begin(), labels.end()));
+    buckets->append(labels);
     buckets->setLabelsFont(font());
     buckets->setGridLineVisible(false);
     chart->addAxis(buckets, Qt::AlignBottom);

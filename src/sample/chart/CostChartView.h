@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QStringList>
 
 #include "sample/DeckAnalysis.h"
 
@@ -15,7 +16,7 @@ class CostChartView : public QChartView {
     Q_OBJECT
 
   public:
-    explicit CostChartView(QWidget* parent = nullptr);
+    CostChartView(const QStringList& labels, QWidget* parent);
 
     void ShowCurve(const CostCurve& curve);
 

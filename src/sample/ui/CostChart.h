@@ -1,0 +1,26 @@
+// The main deck's cost curve as a bar chart: one bar per cost bucket, each labelled with its
+// count. The chart itself comes from the cost chart plugin, loaded with the first chart.
+#pragma once
+
+#include <QWidget>
+
+#include "sample/DeckAnalysis.h"
+
+namespace kestrava {
+
+class CostChartPlugin;
+
+class CostChart : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit CostChart(QWidget* parent = nullptr);
+
+    void ShowCurve(const CostCurve& curve);
+
+  private:
+    CostChartPlugin* plugin_ = nullptr;  // none when the plugin cannot be loaded
+    QWidget* view_ = nullptr;
+};
+
+}  // namespace kestrava

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+
+#include "app/Fonts.h"
+#include "support/QtPrinters.h"
+
+namespace kestrava::test {
+namespace {
+
+// The face the substitutions give a name: the font asked for by name draws with it.
+QString FaceOf(const QString& family) {
+    return QFontInfo(QFont(family, 9)).family();
+}
+
+class FontsTest : public ::testing::TestWithParam<QString> {
+  protected:
+    void SetUp() override { InstallFonts(); }
+};
+
+// Asking for the face itself spares each text the search for a name the platform may lack.
+TEST_P(FontsTest, OwnFontsAskForTheFaceTheNameGets) {
+    QWidget window;
+    window.setFont(QFont(GetParam(), 9));
+    QLabel inheriting(&window);
+    EXPECT_EQ(window.font().family(), FaceOf(GetParam()));
+    EXPECT_EQ(window.font().pointSize(), 9);
+    EXPECT_EQ(inheriting.font().family(), FaceOf(GetParam()));
+    EXPECT_FALSE(inheriting.testAttribute(Qt::WA_SetFont));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothNames, FontsTest, ::testing::Values(kFixedFont, kProportionalFont));
+
+TEST(InstallFonts, MakesTheFixedPitchFaceTheApplicationFont) {
+    InstallFonts();
+    InstallFonts();
+    EXPECT_EQ(QApplication::font().family(), FaceOf(kFixedFont));
+    EXPECT_EQ(QApplication::font().pointSize(), 9);
+}
+
+}  // namespace
+}  // namespace kestrava::test
