@@ -27,7 +27,7 @@ const std::vector<kestrava::bench::Target> kTargets = {
      kFrameMilliseconds},
     {"  the first after a load (folds 1025 cards)", "SearchFirstKeystrokePainted", nullptr, 0,
      kFrameMilliseconds},
-    {"SaveDeckFile + LoadDeckFile, 200 lines", "DeckSaveAndLoad", "DeckSaveAndLoadBaseline", 1.5,
+    {"SaveDeckFile + LoadDeckFile, 200 lines", "DeckSaveAndLoad", "DeckSaveAndLoadBaseline", 1.2,
      kFrameMilliseconds},
     {"DecodeCp932, 1025-card list (135 KB)", "Cp932Decode", "Cp932DecodeBaseline", 20,
      kFrameMilliseconds},
