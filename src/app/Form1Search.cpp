@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "app/Form1.h"
+#include "ui_Form1.h"
 
 namespace kestrava {
 
@@ -56,6 +57,20 @@ void Form1::CreateSearchBox() {
     clear->setShortcutContext(Qt::WidgetShortcut);
     connect(clear, &QAction::triggered, box, &QLineEdit::clear);
     box->addAction(clear);
+
+    // Enter or Down goes on to what was found: the first line, chosen as a click would.
+    const auto toList = [this] {
+        if (ui_->List1->count() > 0) {
+            ui_->List1->setFocus(Qt::OtherFocusReason);
+            ui_->List1->setCurrentRow(0);
+        }
+    };
+    auto* down = new QAction(box);
+    down->setShortcut(QKeySequence(Qt::Key_Down));
+    down->setShortcutContext(Qt::WidgetShortcut);
+    connect(down, &QAction::triggered, this, toList);
+    box->addAction(down);
+    connect(box, &QLineEdit::returnPressed, this, toList);
 }
 
 }  // namespace kestrava

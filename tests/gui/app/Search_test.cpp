@@ -1,4 +1,4 @@
-// The search box as a user types into it: the card list follows, Esc and Ctrl+F.
+// The search box as a user types into it: the card list follows, Esc, Ctrl+F, Enter and Down.
 #include <QMenuBar>
 
 #include <tuple>
@@ -96,6 +96,18 @@ TEST_F(SearchTest, CtrlFFocusesTheBoxReadyToRetype) {
     ASSERT_TRUE(box_->hasFocus());
     KeyIn(U(u"計略"));
     EXPECT_EQ(Lines("List1"), QStringList({"M-1 " + U(u"水の計略")}));
+}
+
+TEST_F(SearchTest, EnterOrDownGoesOnToTheFirstLineFound) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Down}) {
+        Type(U(u"かーばんくる"));
+        QTest::keyClick(box_, key);
+        QListWidget* list = Find<QListWidget>("List1");
+        EXPECT_TRUE(list->hasFocus()) << key;
+        ASSERT_EQ(list->selectedItems().size(), 1) << key;
+        EXPECT_EQ(list->selectedItems().front()->text(), "E-1 " + U(u"カーバンクル")) << key;
+        EXPECT_EQ(Text("Label1"), U(u"カード名：カーバンクル")) << key;
+    }
 }
 
 // Words unchanged, the list is too: the line chosen stays chosen.
