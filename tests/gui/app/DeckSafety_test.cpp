@@ -22,8 +22,7 @@ class DeckSafetyTest : public Form1Test {
   protected:
     void SetUp() override {
         Form1Test::SetUp();
-        Start();
-        Click("Check24");  // ALL
+        Begin();
     }
     // The title the platform shows, with the unsaved mark in place of "[*]".
     QString Title() const { return form_->windowHandle()->title(); }
@@ -72,8 +71,7 @@ TEST_F(DeckSafetyTest, QuestionBeforeTheDeckGoes) {
         for (const auto& [answer, button, goesOn] : answers) {
             SCOPED_TRACE(std::string(trigger) + " " + button + std::to_string(int(answer)));
             NewForm();
-            Start();
-            Click("Check24");
+            Begin();
             const QString file = Path(QStringLiteral("%1-%2.dek").arg(trigger).arg(int(answer)));
             if (answer == Answer::SaveWithFile || answer == Answer::SaveFails) {
                 Use("Save", file);

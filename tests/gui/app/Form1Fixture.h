@@ -74,6 +74,11 @@ class Form1Test : public ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void Start() { Main(catalogue_, *form_, cardListPath_); }
+    // Starts and ticks "ALL": C-1, G-1 (a castle), G-2, M-1 and c-9 listed.
+    void Begin() {
+        Start();
+        Click("Check24");
+    }
 
     template <typename T>
     T* Find(const QString& name) const {

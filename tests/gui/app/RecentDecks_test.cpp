@@ -20,10 +20,6 @@ class RecentDecksTest : public Form1Test {
         Form1Test::SetUp();
         Begin();
     }
-    void Begin() {
-        Start();
-        Click("Check24");  // C-1, G-1, G-2, M-1
-    }
     QString DeckOf(const QString& name, const QString& cardLine) {
         WriteBytes(Path(name), EncodeCp932Lines({name, cardLine + "  × 4"}));
         return Path(name);

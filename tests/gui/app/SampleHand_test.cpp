@@ -25,10 +25,6 @@ class SampleHandTest : public Form1Test {
         Form1Test::SetUp();
         Begin();
     }
-    void Begin() {
-        Start();
-        Click("Check24");  // C-1, G-1 (castle), G-2, M-1
-    }
     // Removes from a deck line: Command3 one copy, Command1 the line.
     void Remove(int row, const char* button) {
         ClickRow(Find<QListWidget>("List2"), row);
