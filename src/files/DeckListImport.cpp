@@ -224,9 +224,10 @@ bool ReadDeckNameLabel(QStringView line, QString& name) {
 }
 
 // An unknown line as a deck line that a deck file keeps: one blank between words, a code
-// before the first blank, and no "-" in front (the reader skips such a line).
+// before the first blank, no "-" in front (the reader skips such a line), and only what code
+// page 932 writes (a character it has no form for is "?"), so it reads back as shown.
 QString KeptText(QStringView item) {
-    QString text = item.toString().simplified();
+    QString text = DecodeCp932(EncodeCp932(item.toString().simplified()));
     if (!text.contains(u' ') || text.startsWith(u'-')) {
         text.prepend(QStringLiteral("? "));
     }

@@ -107,6 +107,7 @@ TEST(DeckListImport, EveryShapeOfLine) {
         {u"Z-999 謎のカード ×2"_s, {u"不明 2 Z-999 謎のカード"_s, u"Total 0"_s}},
         {u"謎のカード"_s, {u"不明 1 ? 謎のカード"_s, u"Total 0"_s}},
         {u"Box2"_s, {u"不明 1 ? Box2"_s, u"Total 0"_s}},
+        {u"Z-9 星🌟〜"_s, {u"不明 1 Z-9 星?～"_s, u"Total 0"_s}},  // as a deck file keeps it
         {u"G-002 緑の弓兵 × 0"_s, {u"無視 0枚"_s, u"Total 0"_s}},
         {u"G-002 緑の弓兵 × 9"_s, {u"一致 9 G-002 緑の弓兵 (9枚 → 4枚)"_s, u"Total 4"_s}},
         {u"12 G-002"_s, {u"一致 12 G-002 緑の弓兵 (12枚 → 4枚)"_s, u"Total 4"_s}},
