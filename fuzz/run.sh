@@ -19,6 +19,7 @@ targets=(
     "fuzz_deck_file   65536 deck_file.dict"
     "fuzz_cp932       4096  -"
     "fuzz_line_reader 8192  -"
+    "fuzz_deck_list_import 16384 -"
 )
 
 work=$(mktemp -d)
