@@ -13,33 +13,39 @@ quint16 EncodeUnit(char16_t unit) {
 }  // namespace
 
 QString DecodeCp932(QByteArrayView bytes) {
+    if (bytes.isEmpty()) {
+        return {};
+    }
     QString out;
     out.resize(bytes.size());
     char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-    qsizetype n = 0;
     const auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const unsigned char b = src[i];
+    const auto* const end = src + bytes.size();
+    // Every byte but the last has a next byte: no end check inside the loop.
+    const auto* const last = end - 1;
+    while (src < last) {
+        const unsigned char b = *src;
         if (b < 0x80) {
-            dst[n++] = b;
-            // Runs of ASCII (numbers, commas, codes) between Japanese texts copy in a tight loop.
-            while (i + 1 < size && src[i + 1] < 0x80) {
-                dst[n++] = src[++i];
-            }
+            *dst++ = b;
+            ++src;
             continue;
         }
         // The table tells whether b leads a pair and whether the next byte can end one.
         const int row = cp932::kLeadRowOf[b - 0x80];
-        char16_t pair = 0;
-        if (row != 0 && i + 1 < size && (pair = cp932::kPairUnits[row - 1][src[i + 1]]) != 0) {
-            dst[n++] = pair;
-            ++i;
+        const char16_t pair = row != 0 ? cp932::kPairUnits[row - 1][src[1]] : char16_t(0);
+        if (pair != 0) {
+            *dst++ = pair;
+            src += 2;
         } else {
-            dst[n++] = cp932::kHighByteUnits[b - 0x80];
+            *dst++ = cp932::kHighByteUnits[b - 0x80];
+            ++src;
         }
     }
-    out.truncate(n);
+    if (src < end) {
+        const unsigned char b = *src;
+        *dst++ = b < 0x80 ? char16_t(b) : cp932::kHighByteUnits[b - 0x80];
+    }
+    out.truncate(dst - reinterpret_cast<char16_t*>(out.data()));
     return out;
 }
 
