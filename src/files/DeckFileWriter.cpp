@@ -51,7 +51,7 @@ QStringList TailLines(const Deck& deck, const DeckTallies& tallies,
 // The deck lines encoded as DeckEntryLine lays them out, written straight into out: the text's
 // encoded length is the byte length that sets the padding, so no line is built as text first.
 void AppendDeckLines(const std::vector<DeckLine>& lines, QByteArray& out) {
-    static const QByteArray mark = EncodeCp932(u"× ");
+    static const QByteArray mark = EncodeCp932(kCountMark);
     constexpr int kCountRoom = 6;  // "-32768"
     qsizetype room = 0;
     for (const DeckLine& line : lines) {
@@ -63,9 +63,7 @@ void AppendDeckLines(const std::vector<DeckLine>& lines, QByteArray& out) {
     char* dst = begin + start;
     for (const DeckLine& line : lines) {
         char* const textEnd = EncodeCp932Into(line.Text, dst);
-        dst = std::fill_n(
-            textEnd, std::max<qsizetype>(kCountMarkColumn - (textEnd - dst), kMinimumFilePadding),
-            ' ');
+        dst = std::fill_n(textEnd, EntryPadding(textEnd - dst, kMinimumFilePadding), ' ');
         dst = std::copy(mark.begin(), mark.end(), dst);
         dst = std::to_chars(dst, dst + kCountRoom, int(line.Count)).ptr;
         *dst++ = '\r';

@@ -1,7 +1,5 @@
 #include "files/DeckLineLayout.h"
 
-#include <algorithm>
-
 #include "platform/Cp932.h"
 
 namespace kestrava {
@@ -15,13 +13,13 @@ QString TotalLine(qint16 total) {
 }
 
 QString DeckEntryLine(const DeckLine& line, int minimumPadding) {
-    const int padding = std::max(kCountMarkColumn - Cp932ByteLength(line.Text), minimumPadding);
+    const qsizetype padding = EntryPadding(Cp932ByteLength(line.Text), minimumPadding);
     const QString count = QString::number(line.Count);
     QString entry;
     entry.reserve(line.Text.size() + padding + 2 + count.size());  // one allocation a line
     entry.append(line.Text);
     entry.resize(entry.size() + padding, u' ');
-    entry.append(QStringView(u"× ")).append(count);
+    entry.append(kCountMark).append(count);
     return entry;
 }
 

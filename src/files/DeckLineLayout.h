@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
+
+#include <algorithm>
 
 #include "deck/Deck.h"
 
@@ -21,8 +24,16 @@ QString SeparatorLine();
 // 68 blanks, "Total " and the total.
 QString TotalLine(qint16 total);
 
-// The deck line's text, blanks up to the mark column but never fewer than minimumPadding,
-// "× " and the count.
+// What stands between a deck line's blanks and its count.
+inline constexpr QStringView kCountMark = u"× ";
+
+// The blanks after a deck line's text of textBytes code page 932 bytes: up to the mark column,
+// but never fewer than minimumPadding.
+constexpr qsizetype EntryPadding(qsizetype textBytes, int minimumPadding) {
+    return std::max<qsizetype>(kCountMarkColumn - textBytes, minimumPadding);
+}
+
+// The deck line's text, its padding, "× " and the count.
 QString DeckEntryLine(const DeckLine& line, int minimumPadding);
 
 }  // namespace kestrava
