@@ -13,6 +13,12 @@ QString StepText(const QString& action, const QString& line) {
     return action + u' ' + (line.size() > kShown ? line.left(kShown - 1) + u'…' : line);
 }
 
+// A deck with its name as the name box can show it.
+Deck WithShownName(Deck deck) {
+    deck.DeckName.truncate(kDeckNameMaxLength);
+    return deck;
+}
+
 }  // namespace
 
 // One step of the history: the deck (and its file, for a load) before and after it.
@@ -76,6 +82,7 @@ class DeckStep : public QUndoCommand {
 DeckDocument::DeckDocument(const CardCatalogue& catalogue, QObject* parent)
     : QObject(parent), catalogue_(catalogue) {
     ResetTallies(tallies_);
+    connect(&history_, &QUndoStack::indexChanged, this, &DeckDocument::MatchCleanState);
 }
 
 DeckDocument::~DeckDocument() {
@@ -109,42 +116,54 @@ DeckChange DeckDocument::RemoveAt(const QString& action, int index, RemoveComman
 }
 
 void DeckDocument::Rename(const QString& name) {
-    if (name == deck_.DeckName) {
+    Deck after = deck_;
+    after.DeckName = name.left(kDeckNameMaxLength);
+    if (after.DeckName == deck_.DeckName) {
         return;
     }
-    Deck after = deck_;
-    after.DeckName = name;
     Push(QStringLiteral("デッキ名変更"), after, tallies_, filePath_, DeckUpdate::Renamed,
          kRenameStep);
 }
 
 void DeckDocument::LoadFrom(const Deck& deck, const QString& path) {
+    const Deck shown = WithShownName(deck);
     DeckTallies tallies;
-    kestrava::RecountTallies(tallies, deck, catalogue_);
+    kestrava::RecountTallies(tallies, shown, catalogue_);
     // Saved before the step shows, so its signal already sees the deck as saved.
-    savedDeck_ = deck;
-    Push(QStringLiteral("デッキ読み込み"), deck, tallies, path, DeckUpdate::Replaced, -1);
+    savedDeck_ = shown;
+    Push(QStringLiteral("デッキ読み込み"), shown, tallies, path, DeckUpdate::Replaced, -1);
 }
 
 void DeckDocument::Replace(const QString& description, const Deck& deck) {
+    const Deck shown = WithShownName(deck);
     DeckTallies tallies;
-    kestrava::RecountTallies(tallies, deck, catalogue_);
+    kestrava::RecountTallies(tallies, shown, catalogue_);
     // Another deck has no file yet: a save must not overwrite the file of the one it replaced.
-    Push(description, deck, tallies, QString(), DeckUpdate::Replaced, -1);
+    Push(description, shown, tallies, QString(), DeckUpdate::Replaced, -1);
 }
 
 void DeckDocument::Restore(const Deck& deck, const QString& path) {
+    const Deck shown = WithShownName(deck);
     DeckTallies tallies;
-    kestrava::RecountTallies(tallies, deck, catalogue_);
-    Push(QStringLiteral("デッキ復元"), deck, tallies, path, DeckUpdate::Replaced, -1);
+    kestrava::RecountTallies(tallies, shown, catalogue_);
+    Push(QStringLiteral("デッキ復元"), shown, tallies, path, DeckUpdate::Replaced, -1);
 }
 
 void DeckDocument::MarkSaved(const QString& path) {
     savedDeck_ = deck_;
     filePath_ = path;
-    // Typing after a save starts a step of its own.
-    history_.setClean();
+    MatchCleanState();
     emit Changed(DeckUpdate::Saved);
+}
+
+void DeckDocument::MatchCleanState() {
+    // At the clean state the history merges no typing into the step before: typing after a
+    // save starts a step of its own, and undo comes back to the saved name.
+    if (!IsUnsaved()) {
+        history_.setClean();
+    } else if (history_.isClean()) {
+        history_.resetClean();
+    }
 }
 
 void DeckDocument::RecountTallies() {

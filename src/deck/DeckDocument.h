@@ -28,6 +28,10 @@ enum class DeckUpdate {
     Saved,         // the file path or the saved state only
 };
 
+// The longest deck name the deck name box shows; the document holds no longer one, so that
+// the box never cuts what the document holds.
+constexpr qsizetype kDeckNameMaxLength = 32767;
+
 class DeckDocument : public QObject {
     Q_OBJECT
 
@@ -40,7 +44,7 @@ class DeckDocument : public QObject {
     // The file the deck was last loaded from or saved to; empty for none.
     const QString& FilePath() const { return filePath_; }
     // The deck's name, lines or counts differ from what was last loaded or saved (a fresh
-    // start counts as an empty saved deck).
+    // start counts as an empty saved deck). The history's clean state always agrees.
     bool IsUnsaved() const { return !(deck_ == savedDeck_); }
     QUndoStack& History() { return history_; }
 
@@ -48,7 +52,8 @@ class DeckDocument : public QObject {
     DeckChange AddCopies(const QString& line, qint16 requested);
     DeckChange RemoveOneCopy(int index);
     DeckChange RemoveLine(int index);
-    // Typing in the deck name box; a burst of typing is one step.
+    // Typing in the deck name box; a burst of typing is one step, and typing that ends where
+    // it began (or where the last save left the name) none.
     void Rename(const QString& name);
 
     // A deck read from path replaces this one as one step, and counts as saved.
@@ -68,6 +73,8 @@ class DeckDocument : public QObject {
 
   private:
     friend class DeckStep;
+    // The clean state of the history follows the one definition of saved.
+    void MatchCleanState();
     using Change = std::function<DeckChange(Deck&, DeckTallies&)>;
     using RemoveCommand = DeckChange (*)(Deck&, DeckTallies&, const CardCatalogue&, int);
     DeckChange RemoveAt(const QString& action, int index, RemoveCommand command);

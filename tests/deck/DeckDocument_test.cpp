@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <cstring>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -91,6 +92,7 @@ TEST(DeckDocument, UnsavedFollowsWhatDiffersFromTheSavedDeck) {
                     break;
             }
             EXPECT_EQ(document.IsUnsaved(), unsaved) << int(act);
+            EXPECT_EQ(document.History().isClean(), !unsaved) << int(act);
         }
     }
 }
@@ -128,17 +130,67 @@ TEST(DeckDocument, ImportedDeckHasNoFileUntilUndone) {
     EXPECT_EQ(document.FilePath(), u"/d/mine.dek"_s);
 }
 
-TEST(DeckDocument, UndoRecountsAgainstTheCardListLoadedNow) {
+TEST(DeckDocument, UndoAndRedoRecountAgainstTheCardListLoadedNow) {
     CardCatalogue catalogue = Cards();
     DeckDocument document(catalogue);
     document.AddCopies(u"G001 アルファ"_s, 2);
     document.AddCopies(u"C010 ベータ"_s, 1);
+    document.History().undo();
     catalogue = Cards(/*castleIsHero=*/true);
     document.RecountTallies();
-    document.History().undo();
+    document.History().redo();
     EXPECT_EQ(document.Tallies().HeroCount, 2);
     EXPECT_EQ(document.Tallies().CastleCount, 0);
+    EXPECT_EQ(document.Tallies().TroopCount, 1);
+    document.History().undo();
+    EXPECT_EQ(document.Tallies().HeroCount, 2);
     EXPECT_EQ(document.Tallies().TroopCount, 0);
+}
+
+struct NameCase {
+    const char* Name;
+    std::function<void(DeckDocument&)> Act;
+    int Steps;
+    QString Shown;
+    bool Unsaved;
+};
+
+// The name box's typing leaves a step only for a name that changed, never merges across a
+// save, and the document holds no longer name than the box shows.
+TEST(DeckDocument, NameStepsFollowWhatTheBoxShows) {
+    const QString longest(kDeckNameMaxLength, u'n');
+    const NameCase cases[] = {
+        {"a character typed and deleted",
+         [](DeckDocument& d) {
+             d.Rename(u"a"_s);
+             d.Rename(QString());
+         },
+         0, QString(), false},
+        {"typing after a save, undone",
+         [](DeckDocument& d) {
+             d.Rename(u"ab"_s);
+             d.MarkSaved(u"/d/a.dek"_s);
+             d.Rename(u"abc"_s);
+             d.History().undo();
+         },
+         2, u"ab"_s, false},
+        {"typed past the box's length", [](DeckDocument& d) { d.Rename(QString(40000, u'n')); }, 1,
+         longest, true},
+        {"loaded past the box's length",
+         [](DeckDocument& d) {
+             d.LoadFrom(Deck{QString(40000, u'n'), {}, 0}, u"/d/l.dek"_s);
+         },
+         1, longest, false},
+    };
+    for (const NameCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        const CardCatalogue catalogue = Cards();
+        DeckDocument document(catalogue);
+        test.Act(document);
+        EXPECT_EQ(document.History().count(), test.Steps);
+        EXPECT_EQ(document.CurrentDeck().DeckName, test.Shown);
+        EXPECT_EQ(document.IsUnsaved(), test.Unsaved);
+    }
 }
 
 // 200 random actions recorded state by state; undoing to the start and redoing to the end
