@@ -92,8 +92,7 @@ void SearchFirstKeystrokePainted(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         box->clear();
-        world.Window.LoadCardList(Inputs().CardListPath);
-        world.Window.RefreshCardList();
+        world.Window.Open(Inputs().CardListPath, FileKind::CardList);
         FinishFrame();
         state.ResumeTiming();
         box->setText(kKeystrokes[0]);
@@ -130,7 +129,7 @@ void AddFourCopies(benchmark::State& state) {
     world.List1->setCurrentItem(found.first());
     for (auto _ : state) {
         state.PauseTiming();
-        world.Window.LoadDeckFile(inputs.DeckPath);
+        world.Window.Document().LoadFrom(inputs.LargeDeck, inputs.DeckPath);
         FinishFrame();
         state.ResumeTiming();
         addFour->click();

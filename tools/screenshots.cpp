@@ -139,15 +139,15 @@ int main(int argc, char** argv) {
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, own.path());
     kestrava::CardCatalogue catalogue;
-    Form1 form(catalogue);
-    form.UseRecoveryFolder(own.filePath(QStringLiteral("recovery")));
+    Form1 form(catalogue, own.filePath(QStringLiteral("recovery")));
     kestrava::Main(catalogue, form, QString::fromLocal8Bit(argv[1]));
     if (!QTest::qWaitForWindowExposed(&form)) {
         qCritical("the main window was never shown");
         return 1;
     }
 
-    form.findChild<QLineEdit*>("Text2")->setText(QStringLiteral("ガイアの森 速攻型"));
+    // As typed: the deck takes the name.
+    form.findChild<QLineEdit*>("Text2")->insert(QStringLiteral("ガイアの森 速攻型"));
     Click(&form, "Check4");
     for (const char* code : {"G-001", "G-010", "G-020", "G-030", "G-041", "G-050"}) {
         SelectCard(form, code);
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
     bool ok = Save(&form, out.filePath("main-window.png"));
 
     const QString existing = QDir::toNativeSeparators(dir.filePath("deck.dek"));
-    form.SaveDeckFile(existing);
+    form.Keeper().SaveDeck(existing);
     QDir::setCurrent(dir.path());
     kestrava::Form2* dialog = form.Files().ShowFileDialog(kestrava::FileDialogMode::DeckSave);
     ok &= Save(dialog, out.filePath("file-dialog.png"));
@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
     for (const QString& name :
          {QStringLiteral("混沌の城塞.dek"), QStringLiteral("水の計略 研究.dek"),
           QStringLiteral("ガイアの森 速攻型.dek")}) {
-        form.SaveDeckFile(QDir::toNativeSeparators(dir.filePath(name)));
+        form.Keeper().SaveDeck(QDir::toNativeSeparators(dir.filePath(name)));
     }
     ok &= SaveRecentDecksMenu(form, out.filePath("recent-decks.png"));
 

@@ -5,17 +5,15 @@
 
 #include <QString>
 
+#include "files/DeckPrompts.h"
+
 class QWidget;
 
 namespace kestrava {
 
-enum class SaveAnswer { Save, Discard, Cancel };
-
 // "デッキ「NAME」は保存されていません。保存しますか？" with 保存 (default) / 保存しない /
 // キャンセル (Esc); an empty name is "無題".
 SaveAnswer AskToSaveDeck(QWidget* parent, const QString& deckName);
-
-enum class RestoreAnswer { Restore, Discard, Later };
 
 // "前回、保存されずに終了したデッキがあります。復元しますか？" with 復元 / 破棄; closing the
 // box without an answer keeps the copy for the next start.

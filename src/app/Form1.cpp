@@ -3,11 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCloseEvent>
-#include <QFileInfo>
 #include <QMenu>
-#include <QMenuBar>
-#include <QSessionManager>
+#include <QPointer>
 
 #include "app/DeckQuestions.h"
 #include "app/frmSplash.h"
@@ -16,9 +13,9 @@
 #include "deck/DeckEditing.h"
 #include "deck/ui/DeckListViews.h"
 #include "files/ClipboardText.h"
-#include "files/DeckFile.h"
-#include "files/DeckHtml.h"
 #include "files/ui/FileWindows.h"
+#include "files/ui/ImportDialog.h"
+#include "files/ui/RecentDecksMenu.h"
 #include "files/ui/ScreenCentre.h"
 #include "search/CardFilter.h"
 #include "search/ui/ComboPicks.h"
@@ -26,12 +23,11 @@
 
 namespace kestrava {
 
-Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
+Form1::Form1(CardCatalogue& catalogue, const QString& recoveryFolder, QWidget* parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::Form1>()),
       catalogue_(catalogue),
-      document_(catalogue),
-      recoveryFolder_(DefaultRecoveryFolder()) {
+      keeper_(catalogue, *this, status_, recoveryFolder) {
     ui_->setupUi(this);
     ui_->Combo3->hide();
     for (int box = 1; box <= kFilterBoxCount; ++box) {
@@ -43,26 +39,23 @@ Form1::Form1(CardCatalogue& catalogue, QWidget* parent)
     contextmenu_->addAction(ui_->ToClipboard);
     deckViews_ = new DeckListViews(ui_->List2, ui_->List3, ui_->Text1, this);
     fileWindows_ = new FileWindows(*this, this);
-    recovery_ = std::make_unique<RecoveryCopy>(recoveryFolder_);
-    deckViews_->Follow(document_);
-    ui_->Frame6->Follow(document_);
-    connect(&document_, &DeckDocument::Changed, this, &Form1::FollowDeck);
+    deckViews_->Follow(Document());
+    ui_->Frame6->Follow(Document());
+    connect(&Document(), &DeckDocument::Changed, this, &Form1::FollowDeck);
+    connect(&status_, &StatusLine::Changed, ui_->Frame6->StatusLabel(), &QLabel::setText);
     // A save the question asked for that never happened lets its action go.
-    connect(fileWindows_, &FileWindows::AllClosed, this, [this] { afterSave_ = {}; });
+    connect(fileWindows_, &FileWindows::AllClosed, &keeper_, &DeckKeeper::DropWaitingAction);
+    ui_->mnuFile->insertMenu(ui_->Save, new RecentDecksMenu(keeper_, this));
 
     ConnectFilters();
     ConnectDeckCommands();
     ConnectMenus();
     CreateEditMenu();
-    CreateRecentMenu();
     CreateSearchBox();
     Initialise();
 }
 
-Form1::~Form1() {
-    // A program that ends, however it ends, leaves no copy to offer; only a crash does.
-    recovery_->Remove();
-}
+Form1::~Form1() = default;
 
 void Form1::Initialise() {
     // The window keeps the size of its design: 670 x 557 below the menu bar.
@@ -71,7 +64,7 @@ void Form1::Initialise() {
     CentreOnScreen(*this);
     panel_ = InitialCardPanel();
     ShowPanel();
-    ui_->Frame6->ShowTallies(document_.Tallies());
+    ui_->Frame6->ShowTallies(Tallies());
     ShowTitle();
     SelectedIllustrator_ = kAllIllustrators;
     ui_->Combo1->addItems(IllustratorList());
@@ -115,8 +108,9 @@ void Form1::ConnectDeckCommands() {
     connect(ui_->List1, &QListWidget::itemDoubleClicked, this, [this] { AddCopies(1); });
     connect(ui_->Command3, &QPushButton::clicked, this, [this] { RemoveOneCopy(); });
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { RemoveLine(); });
-    connect(ui_->Text2, &QLineEdit::textChanged, this,
-            [this](const QString& text) { document_.Rename(text); });
+    // Typed by the user only: the box showing the document's name never makes a step.
+    connect(ui_->Text2, &QLineEdit::textEdited, this,
+            [this](const QString& text) { Document().Rename(text); });
     connect(deckViews_, &DeckListViews::PopupRequested, this,
             [this](const QPoint& pos) { OpenContextMenu(PopupSource::DeckList, pos); });
 }
@@ -124,7 +118,8 @@ void Form1::ConnectDeckCommands() {
 void Form1::ConnectMenus() {
     connect(ui_->Open, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::CardList); });
-    connect(ui_->DeckOpen, &QAction::triggered, this, [this] { OpenDeck(); });
+    connect(ui_->DeckOpen, &QAction::triggered, this,
+            [this] { fileWindows_->ShowFileDialog(FileDialogMode::DeckOpen); });
     connect(ui_->ImportClipboard, &QAction::triggered, this, [this] { ImportClipboard(); });
     connect(ui_->Save, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::DeckSave); });
@@ -172,16 +167,16 @@ void Form1::ShowPanel() {
 void Form1::AddCopies(qint16 requested) {
     const QListWidgetItem* item = ui_->List1->currentItem();
     if (item != nullptr && item->isSelected()) {
-        document_.AddCopies(item->text(), requested);
+        Document().AddCopies(item->text(), requested);
     }
 }
 
 void Form1::RemoveOneCopy() {
-    document_.RemoveOneCopy(deckViews_->SelectedIndex());
+    Document().RemoveOneCopy(deckViews_->SelectedIndex());
 }
 
 void Form1::RemoveLine() {
-    document_.RemoveLine(deckViews_->SelectedIndex());
+    Document().RemoveLine(deckViews_->SelectedIndex());
 }
 
 void Form1::OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPos) {
@@ -192,7 +187,7 @@ void Form1::OpenContextMenu(kestrava::PopupSource source, const QPoint& globalPo
 void Form1::CopyToClipboard() {
     QString text;
     if (PopupSource_ == PopupSource::DeckList) {
-        text = DeckClipboardText(document_.CurrentDeck());
+        text = DeckClipboardText(CurrentDeck());
     } else if (PopupSource_ == PopupSource::CardPanel) {
         text = CardClipboardText(panel_.CardName, panel_.Abilities, panel_.UpperText);
     }
@@ -213,15 +208,10 @@ void Form1::ShowAbout() {
 void Form1::ShowSampleHand() {
     if (sampleHand_ == nullptr) {
         sampleHand_ = new Form4(*this, FreshSeed(), this);
+        sampleHand_->Follow(Document());
     }
     // Not over the panel its drawn cards fill.
     sampleHand_->Open(QRect(ui_->Frame3->mapToGlobal(QPoint(0, 0)), ui_->Frame3->size()));
-}
-
-void Form1::SampleDeckChanged() {
-    if (sampleHand_ != nullptr) {
-        sampleHand_->DeckChanged();
-    }
 }
 
 void Form1::ShowCardInPanel(const QString& line) {
@@ -234,65 +224,65 @@ void Form1::ShowCardInPanel(const QString& line) {
     ShowPanel();
 }
 
-void Form1::SetStatus(const QString& text) {
-    ui_->Frame6->StatusLabel()->setText(text);
-}
-
-void Form1::MarkStatusFailed() {
-    QLabel* status = ui_->Frame6->StatusLabel();
-    status->setText(status->text() + QStringLiteral(" (失敗)"));
-}
-
 bool Form1::LoadCardList(const QString& path) {
+    status_.Loading(path);
     switch (kestrava::LoadCardList(catalogue_, path)) {
         case CardListLoad::OpenFailed:
+            status_.Failed();
             fileWindows_->ShowFileDialogForMissingCardList();
             return false;
         case CardListLoad::ReadFailed:
+            status_.Failed();
             return false;
         case CardListLoad::Loaded:
             break;
     }
     // The deck stays; its statistics follow the cards its lines now stand for.
-    document_.RecountTallies();
+    Document().RecountTallies();
     return true;
 }
 
-void Form1::RefreshCardList() {
+FileOutcome Form1::Open(const QString& path, FileKind kind) {
+    if (kind == FileKind::DeckFile) {
+        return keeper_.OpenDeck(path);
+    }
+    const bool loaded = LoadCardList(path);
     MakeSeq();
     Change_List();
+    return loaded ? FileOutcome::Done : FileOutcome::Failed;
 }
 
-bool Form1::LoadDeckFile(const QString& path) {
-    // The reader keeps the old name when the file has none.
-    Deck deck;
-    deck.DeckName = document_.CurrentDeck().DeckName;
-    DeckTallies tallies;
-    if (!kestrava::LoadDeckFile(path, catalogue_, deck, tallies)) {
-        return false;
-    }
-    document_.LoadFrom(deck, path);
-    NoteRecentDeck(path);
-    return true;
+FileOutcome Form1::Save(const QString& path, FileKind kind) {
+    const bool saved = kind == FileKind::HtmlPage ? keeper_.SaveHtml(path) : keeper_.SaveDeck(path);
+    return saved ? FileOutcome::Done : FileOutcome::Failed;
 }
 
-bool Form1::SaveDeckFile(const QString& path) {
-    if (!kestrava::SaveDeckFile(path, document_.CurrentDeck(), document_.Tallies(),
-                                catalogue_.FactionNames)) {
-        return false;
-    }
-    document_.MarkSaved(path);
-    NoteRecentDeck(path);
-    if (afterSave_) {
-        // After the dialog that saved has closed.
-        QTimer::singleShot(0, this, std::exchange(afterSave_, {}));
-    }
-    return true;
+void Form1::ImportClipboard() {
+    auto* dialog = new ImportDialog(catalogue_, CurrentDeck().DeckName, this);
+    dialog->ShowText(QGuiApplication::clipboard()->text(), QStringLiteral("クリップボード"));
+    connect(dialog, &ImportDialog::ImportRequested, this,
+            [this, dialog = QPointer<ImportDialog>(dialog)](const Deck& deck) {
+                // Cancelled, the dialog stays with the user's choices.
+                keeper_.ReplaceDeck(QStringLiteral("デッキリスト読み込み"), deck, [dialog] {
+                    if (dialog != nullptr) {
+                        dialog->close();
+                    }
+                });
+            });
+    // Modal to the main window only, so the file dialog can still save the deck first.
+    dialog->open();
 }
 
-bool Form1::SaveDeckHtml(const QString& path) {
-    return kestrava::SaveDeckHtml(path, document_.CurrentDeck(), document_.Tallies(),
-                                  catalogue_.FactionNames);
+SaveAnswer Form1::AskToSave(const QString& deckName) {
+    return AskToSaveDeck(this, deckName);
+}
+
+RestoreAnswer Form1::AskToRestore() {
+    return AskToRestoreDeck(this);
+}
+
+void Form1::ChooseSavePath() {
+    fileWindows_->ShowFileDialog(FileDialogMode::DeckSave);
 }
 
 }  // namespace kestrava

@@ -1,23 +1,23 @@
 // The main window: the filter panel, the card list, the card information panel, the deck
 // lists with their commands and statistics, and the menus. Its handlers read controls, call
-// the logic and show the result; the deck lives in one deck document, which the views follow.
+// the logic and show the result. The deck's life (its document, file, recovery copy, recent
+// decks and the question before it goes) is the keeper's; the views follow its document.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "app/frmSplash.h"
 #include "catalogue/CardRecord.h"
 #include "deck/Deck.h"
 #include "deck/DeckDocument.h"
-#include "deck/DeckEditing.h"
 #include "deck/DeckTallies.h"
-#include "files/RecoveryCopy.h"
+#include "files/DeckKeeper.h"
+#include "files/DeckPrompts.h"
+#include "files/StatusLine.h"
 #include "files/ui/FileActions.h"
 #include "sample/ui/Form4.h"
 #include "sample/ui/SampleDeckSource.h"
@@ -41,45 +41,40 @@ class FileWindows;
 // program has always used.
 enum class PopupSource : qint32 { None = 0, DeckList = 1, CardPanel = 4 };
 
-class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
+class Form1 : public QMainWindow, public FileActions, public SampleDeckSource, private DeckPrompts {
     Q_OBJECT
 
   public:
-    explicit Form1(CardCatalogue& catalogue, QWidget* parent = nullptr);
+    // Recovery copies go to recoveryFolder (the per-user one unless a test says otherwise).
+    explicit Form1(CardCatalogue& catalogue,
+                   const QString& recoveryFolder = DefaultRecoveryFolder(),
+                   QWidget* parent = nullptr);
     ~Form1() override;
 
     void MakeSeq();
     void Change_List();
+    // Reads the card list at path; on a file that cannot be opened the file dialog asks for
+    // another. False when nothing was loaded.
+    bool LoadCardList(const QString& path);
 
     // FileActions: what the file dialog and the confirmation ask of the main window.
-    void SetStatus(const QString& text) override;
-    void MarkStatusFailed() override;
-    bool LoadCardList(const QString& path) override;
-    void RefreshCardList() override;
-    bool LoadDeckFile(const QString& path) override;
-    bool SaveDeckFile(const QString& path) override;
-    bool SaveDeckHtml(const QString& path) override;
+    StatusLine& Status() override { return status_; }
+    FileOutcome Open(const QString& path, FileKind kind) override;
+    FileOutcome Save(const QString& path, FileKind kind) override;
 
     // SampleDeckSource: what the sample-hand window asks of the main window.
-    const Deck& SampleDeck() const override { return document_.CurrentDeck(); }
+    const Deck& SampleDeck() const override { return CurrentDeck(); }
     const CardCatalogue& SampleCatalogue() const override { return catalogue_; }
     void ShowCardInPanel(const QString& line) override;
 
+    DeckKeeper& Keeper() { return keeper_; }
     FileWindows& Files() { return *fileWindows_; }
     Form4* SampleHandWindow() const { return sampleHand_; }  // nullptr until first opened
 
-    // Offers the deck a program that did not close normally left in the recovery folder.
-    void OfferRecovery();
-    // True when an unsaved deck may go now (nothing unsaved, saved, or the user lets it go);
-    // when the user saves through the file dialog, then runs after that save succeeds.
-    bool MayDiscardDeck(std::function<void()> then);
-    // Keeps this program's recovery copy in folder instead of the per-user one.
-    void UseRecoveryFolder(const QString& folder);
-
     // State the tests and the dialogs read.
-    DeckDocument& Document() { return document_; }
-    const Deck& CurrentDeck() const { return document_.CurrentDeck(); }
-    const DeckTallies& Tallies() const { return document_.Tallies(); }
+    DeckDocument& Document() { return keeper_.Document(); }
+    const Deck& CurrentDeck() const { return keeper_.Document().CurrentDeck(); }
+    const DeckTallies& Tallies() const { return keeper_.Document().Tallies(); }
     const SelectionState& Selection() const { return selection_; }
     const QString& SelectedIllustrator() const { return SelectedIllustrator_; }
     kestrava::PopupSource PopupSource() const { return PopupSource_; }
@@ -91,24 +86,22 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // DeckPrompts: the keeper's questions, as message boxes over this window.
+    SaveAnswer AskToSave(const QString& deckName) override;
+    RestoreAnswer AskToRestore() override;
+    void ChooseSavePath() override;
+
     void Initialise();
     void ConnectFilters();
     void ConnectDeckCommands();
     void ConnectMenus();
     void CreateEditMenu();
     void CreateSearchBox();
-    // Every change of the deck: the name box, the title bar, the sample hand, the recovery copy.
-    void FollowDeck(DeckUpdate update);
+    // Every change of the deck: the name box and the title bar.
+    void FollowDeck();
     void ShowTitle();
-    void WriteRecoveryCopy();
-    void OpenDeck();
     // Reads the clipboard's text into the import dialog.
     void ImportClipboard();
-    // The recent-decks submenu; a deck loaded or saved goes to the top of its list.
-    void CreateRecentMenu();
-    void ShowRecentDecks();
-    void NoteRecentDeck(const QString& path);
-    void OpenRecentDeck(const QString& path);
 
     void ShowSelectedCard();
     void ToggleFormation();
@@ -120,18 +113,11 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     void CopyToClipboard();
     void ShowAbout();
     void ShowSampleHand();
-    // Every change of the deck or the card list ends here, so the sample hand follows it.
-    void SampleDeckChanged();
 
     std::unique_ptr<Ui::Form1> ui_;
     CardCatalogue& catalogue_;
-    DeckDocument document_;
-    std::unique_ptr<RecoveryCopy> recovery_;
-    QString recoveryFolder_;
-    QTimer recoveryTimer_;
-    // What a question's 保存 interrupted, when the file dialog makes the save.
-    std::function<void()> afterSave_;
-    bool closing_ = false;  // the question was answered: the next close goes through
+    StatusLine status_;
+    DeckKeeper keeper_;
     SelectionState selection_;
     QString SelectedIllustrator_;
     CardSearch search_;      // what the search box holds; empty, it narrows nothing
@@ -141,7 +127,6 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource {
     kestrava::PopupSource PopupSource_ = kestrava::PopupSource::None;
     std::array<QCheckBox*, kFilterBoxCount + 1> boxes_{};
     QMenu* contextmenu_ = nullptr;
-    QMenu* recentDecks_ = nullptr;
     DeckListViews* deckViews_ = nullptr;
     FileWindows* fileWindows_ = nullptr;
     QPointer<frmSplash> splash_;

@@ -7,32 +7,34 @@
 #include <optional>
 
 #include "app/Form1.h"
-#include "files/ui/FileDialogMode.h"
 #include "files/ui/FileWindows.h"
 
 namespace kestrava {
 
 namespace {
 
-void OpenDeck(Form1& form, const QString& deckPath) {
-    if (!form.Open(deckPath, kDeckPattern)) {
-        form.MarkStatusFailed();
+// Once there is a card list, so that the decks' lines find their cards: the deck a crash left
+// behind first, then the one asked for, which replaces it only as any other deck would.
+void OpenDecks(Form1& form, const QString& deckPath) {
+    form.Keeper().OfferRecovery();
+    if (!deckPath.isEmpty()) {
+        form.Keeper().OpenDeck(deckPath);
     }
 }
 
-// The deck waits for the card list the dialog asks for, so that its lines find their cards:
-// it is read once the dialog has loaded one, dropped when the dialog did anything else (the
-// status line tells what), and reported as not loaded when the dialog closes untouched.
-void OpenDeckAfterCardList(Form1& form, Form2& dialog, const QString& deckPath) {
+// The decks wait for the card list the dialog asks for: they come once the dialog has loaded
+// one. When it did anything else the status line tells what, and when it closes untouched the
+// deck asked for is reported as not loaded; a left copy waits for the next start.
+void OpenDecksAfterCardList(Form1& form, Form2& dialog, const QString& deckPath) {
     auto cardListLoaded = std::make_shared<std::optional<bool>>();
     QObject::connect(&dialog, &Form2::ActionDone, &form,
                      [cardListLoaded](bool loaded) { *cardListLoaded = loaded; });
     QObject::connect(&dialog, &QDialog::finished, &form, [&form, cardListLoaded, deckPath] {
-        if (!cardListLoaded->has_value()) {
-            form.SetStatus(QStringLiteral("Load ") + deckPath);
-            form.MarkStatusFailed();
-        } else if (**cardListLoaded) {
-            OpenDeck(form, deckPath);
+        if (cardListLoaded->value_or(false)) {
+            OpenDecks(form, deckPath);
+        } else if (!cardListLoaded->has_value() && !deckPath.isEmpty()) {
+            form.Status().Loading(deckPath);
+            form.Status().Failed();
         }
     });
 }
@@ -46,31 +48,16 @@ QString CardListPathIn(const QString& directory) {
 void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath,
           const QString& deckPath) {
     catalogue.FactionNames = DefaultFactionNames();
-    form.SetStatus(QStringLiteral("Load ") + CardListPath);
+    form.Status().Loading(CardListPath);
     form.show();
-    bool cardListLoaded = false;
     if (!QFileInfo::exists(CardListPath)) {
         form.Files().ShowFileDialogForMissingCardList();
     } else if (form.LoadCardList(CardListPath)) {
-        cardListLoaded = true;
-    } else {
-        // There but unreadable is a failure; the dialog, when it opens for a card list that
-        // cannot be opened, says so too.
-        form.MarkStatusFailed();
-    }
-    // A deck a crash left behind comes before the one asked for, which then replaces it only
-    // as any other deck would: after the question whether to save it.
-    form.OfferRecovery();
-    if (deckPath.isEmpty()) {
+        OpenDecks(form, deckPath);
         return;
     }
-    if (cardListLoaded) {
-        const auto open = [&form, deckPath] { OpenDeck(form, deckPath); };
-        if (form.MayDiscardDeck(open)) {
-            open();
-        }
-    } else if (Form2* dialog = form.Files().FileDialog(); dialog != nullptr) {
-        OpenDeckAfterCardList(form, *dialog, deckPath);
+    if (Form2* dialog = form.Files().FileDialog(); dialog != nullptr) {
+        OpenDecksAfterCardList(form, *dialog, deckPath);
     }
     // Otherwise the card list's failure stays on the status line: a deck read against no cards
     // would lose every line that needs one.

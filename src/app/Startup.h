@@ -13,10 +13,10 @@ class Form1;
 // The default card list: kestrava.csv in the given directory, native separators.
 QString CardListPathIn(const QString& directory);
 
-// Runs the start-up steps with the card list path, then opens deckPath (when not empty) as the
-// file dialog opens a deck, once there is a card list: when the file dialog asks for one, after
-// it has loaded one; when the card list failed otherwise, not at all. The window is shown on
-// return.
+// Runs the start-up steps with the card list path; once there is a card list (when the file
+// dialog asks for one, after it has loaded one; when the card list failed otherwise, never),
+// offers the decks a crash left behind, then opens deckPath (when not empty) as the file dialog
+// opens a deck. The window is shown on return.
 void Main(CardCatalogue& catalogue, Form1& form, const QString& CardListPath,
           const QString& deckPath = {});
 

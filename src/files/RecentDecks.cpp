@@ -29,6 +29,14 @@ QString RecentDeckCaption(int number, const QString& path) {
            QFileInfo(path).fileName().replace(u'&', QStringLiteral("&&"));
 }
 
+QStringList RecentDeckCaptions(const QStringList& decks) {
+    QStringList captions;
+    for (int i = 0; i < decks.size(); ++i) {
+        captions << RecentDeckCaption(i + 1, decks[i]);
+    }
+    return captions;
+}
+
 QStringList ReadRecentDecks(const QSettings& settings) {
     const QStringList stored = settings.value(kRecentDecksKey).toStringList();
     QStringList decks;

@@ -17,6 +17,8 @@ QStringList WithoutRecentDeck(QStringList decks, const QString& path);
 // "&1 name.dek": the menu caption of the deck numbered number (1 to 9); an "&" in the file's
 // name is no mnemonic.
 QString RecentDeckCaption(int number, const QString& path);
+// The captions of every deck of the list, numbered from 1.
+QStringList RecentDeckCaptions(const QStringList& decks);
 
 // The list kept in settings, tidied as WithRecentDeck keeps it whatever a hand edit left there.
 QStringList ReadRecentDecks(const QSettings& settings);

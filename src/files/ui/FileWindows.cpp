@@ -57,7 +57,7 @@ Form2* FileWindows::OpenFileDialog() {
     return fileDialog_;
 }
 
-void FileWindows::ShowConfirmation(const QString& path, SaveKind kind) {
+void FileWindows::ShowConfirmation(const QString& path, FileKind kind) {
     if (confirmation_ == nullptr) {
         auto* confirmation = new Form3(actions_, path, kind);
         ForgetWhenClosed(confirmation, confirmation_);

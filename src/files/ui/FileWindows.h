@@ -39,7 +39,7 @@ class FileWindows : public QObject {
     template <typename Window>
     void ForgetWhenClosed(Window* window, QPointer<Window>& slot);
     Form2* OpenFileDialog();
-    void ShowConfirmation(const QString& path, SaveKind kind);
+    void ShowConfirmation(const QString& path, FileKind kind);
 
     FileActions& actions_;
     QPointer<Form2> fileDialog_;

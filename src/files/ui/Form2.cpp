@@ -48,9 +48,9 @@ Form2::~Form2() = default;
 
 void Form2::SetMode(FileDialogMode mode) {
     const FileDialogModeTexts texts = TextsOfMode(mode);
+    mode_ = mode;
     setWindowTitle(texts.Caption);
     ui_->Command1->setText(texts.ButtonCaption);
-    pattern_ = texts.Pattern;
     FillFileList();
 }
 
@@ -94,7 +94,7 @@ void Form2::FillFileList() {
     // Refilling is no choice of the user's: it must not write a file name into Text1.
     const QSignalBlocker blocker(ui_->File1);
     ui_->File1->clear();
-    ui_->File1->addItems(MatchingFileNames(CurrentDir_, pattern_));
+    ui_->File1->addItems(MatchingFileNames(CurrentDir_, Pattern()));
 }
 
 void Form2::SelectDriveOf(const QString& dir) {
@@ -135,37 +135,33 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 
 void Form2::RunAction() {
     // Everything the action needs is read before the first call out: a call may bring this
-    // dialog back to the front (a card list that cannot be opened does) or, should the main
-    // window go away, delete it.
+    // dialog back to the front (a card list that cannot be opened does), switch its mode (a
+    // deck saved first), or, should the main window go away, delete it.
     const QString path = ui_->Text1->text();
-    const bool open = ui_->Command1->text() == kOpenCaption;
-    const QString pattern = pattern_;
+    const FileDialogMode mode = mode_;
     FileActions& actions = actions_;
     const QPointer<QWidget> self(this);
 
-    bool ok = true;
-    bool cardListLoaded = false;
+    FileOutcome outcome = FileOutcome::Done;
     bool handedOn = false;  // to the overwrite confirmation
-    if (open) {
-        ok = actions.Open(path, pattern);
-        cardListLoaded = ok && pattern != kDeckPattern;
+    if (Opens(mode)) {
+        outcome = actions.Open(path, KindOf(mode));
+    } else if (FileIsAtPath(path)) {
+        actions.Status().Saving(path);
+        emit OverwriteRequested(path, KindOf(mode));
+        handedOn = true;
     } else {
-        actions.SetStatus(QStringLiteral("Save ") + path);
-        const SaveKind kind = pattern == kHtmlPattern ? SaveKind::HtmlPage : SaveKind::DeckFile;
-        if (FileIsAtPath(path)) {
-            emit OverwriteRequested(path, kind);
-            handedOn = true;
-        } else {
-            ok = actions.Save(path, kind);
-        }
+        outcome = actions.Save(path, KindOf(mode));
     }
-    if (ok && !handedOn) {
+    if (outcome == FileOutcome::Done && !handedOn) {
         RememberDialogFolder(path);
     }
-    if (self != nullptr) {
-        emit ActionDone(cardListLoaded);
+    // Kept open when the deck stayed, or when it now asks where to save the deck first.
+    if (self == nullptr || outcome == FileOutcome::Cancelled || outcome == FileOutcome::Waiting) {
+        return;
     }
-    EndAction(actions, self, ok);
+    emit ActionDone(mode == FileDialogMode::CardList && outcome == FileOutcome::Done);
+    close();
 }
 
 }  // namespace kestrava

@@ -28,8 +28,9 @@ class Form2 : public QDialog {
     ~Form2() override;
 
     void SetMode(FileDialogMode mode);
+    FileDialogMode Mode() const { return mode_; }
     // The file list's pattern; "*" lists every file.
-    QString Pattern() const { return pattern_; }
+    QString Pattern() const { return TextsOfMode(mode_).Pattern; }
     // The directory shown, in native separators with exactly one trailing separator.
     const QString& Directory() const { return CurrentDir_; }
     // A change of directory. A directory that cannot be read leaves the dialog as it was and
@@ -38,9 +39,9 @@ class Form2 : public QDialog {
 
   signals:
     // A save found a file at path; the dialog closes right after this.
-    void OverwriteRequested(const QString& path, kestrava::SaveKind kind);
-    // The action button has opened or saved (or handed the save on); cardListLoaded when it
-    // loaded a card list. The dialog closes right after this.
+    void OverwriteRequested(const QString& path, kestrava::FileKind kind);
+    // The action button has opened or saved (or handed the save on), or failed; cardListLoaded
+    // when it loaded a card list. The dialog closes right after this.
     void ActionDone(bool cardListLoaded);
 
   protected:
@@ -59,7 +60,7 @@ class Form2 : public QDialog {
     std::unique_ptr<Ui::Form2> ui_;
     FileActions& actions_;
     QString CurrentDir_;
-    QString pattern_ = kAllFilesPattern;
+    FileDialogMode mode_ = FileDialogMode::CardList;
 };
 
 }  // namespace kestrava

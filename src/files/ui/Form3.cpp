@@ -8,7 +8,7 @@
 
 namespace kestrava {
 
-Form3::Form3(FileActions& actions, const QString& targetPath, SaveKind targetKind, QWidget* parent)
+Form3::Form3(FileActions& actions, const QString& targetPath, FileKind targetKind, QWidget* parent)
     : QDialog(parent),
       TargetPath_(targetPath),
       TargetKind_(targetKind),
@@ -33,17 +33,14 @@ Form3::Form3(FileActions& actions, const QString& targetPath, SaveKind targetKin
 Form3::~Form3() = default;
 
 void Form3::Overwrite() {
-    FileActions& actions = actions_;
     const QPointer<QWidget> self(this);
-    // The status line may tell of a later operation by now: say again which file this is, so a
-    // failure marks the right one.
-    actions.SetStatus(QStringLiteral("Save ") + TargetPath_);
     const QString path = TargetPath_;  // the save may take this window away
-    const bool ok = actions.Save(path, TargetKind_);
-    if (ok) {
+    if (actions_.Save(path, TargetKind_) == FileOutcome::Done) {
         RememberDialogFolder(path);
     }
-    EndAction(actions, self, ok);
+    if (self != nullptr) {
+        close();
+    }
 }
 
 }  // namespace kestrava

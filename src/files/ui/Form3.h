@@ -20,7 +20,7 @@ class Form3 : public QDialog {
     Q_OBJECT
 
   public:
-    Form3(FileActions& actions, const QString& targetPath, SaveKind targetKind,
+    Form3(FileActions& actions, const QString& targetPath, FileKind targetKind,
           QWidget* parent = nullptr);
     ~Form3() override;
 
@@ -29,7 +29,7 @@ class Form3 : public QDialog {
 
     // Fixed at creation: showing the confirmation again never changes what it will write.
     const QString TargetPath_;
-    const SaveKind TargetKind_;
+    const FileKind TargetKind_;
 
     std::unique_ptr<Ui::Form3> ui_;
     FileActions& actions_;

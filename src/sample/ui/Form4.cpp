@@ -53,10 +53,6 @@ Form4::Form4(SampleDeckSource& source, std::uint32_t seed, QWidget* parent)
         ConnectArea(area);
     }
     connect(ui_->Command9, &QPushButton::clicked, this, &QWidget::close);
-    // The window shows the parent's deck, so it goes when the parent closes.
-    if (parent != nullptr) {
-        parent->installEventFilter(this);
-    }
 }
 
 Form4::~Form4() = default;
@@ -111,11 +107,13 @@ void Form4::DeckChanged() {
     }
 }
 
-bool Form4::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Close) {
-        close();
-    }
-    return QDialog::eventFilter(watched, event);
+void Form4::Follow(const DeckDocument& document) {
+    connect(&document, &DeckDocument::Changed, this, [this](DeckUpdate update) {
+        // A name or a save gives the same cards.
+        if (update != DeckUpdate::Renamed && update != DeckUpdate::Saved) {
+            DeckChanged();
+        }
+    });
 }
 
 void Form4::PlaceFirst(const QRect& keepClear) {

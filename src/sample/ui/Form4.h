@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "deck/DeckDocument.h"
 #include "sample/DeckAnalysis.h"
 #include "sample/SampleHand.h"
 #include "sample/ui/SampleDeckSource.h"
@@ -28,7 +29,6 @@ class Form4 : public QDialog {
     Q_OBJECT
 
   public:
-    // A parent window closes this one when it closes.
     Form4(SampleDeckSource& source, std::uint32_t seed, QWidget* parent = nullptr);
     ~Form4() override;
 
@@ -40,9 +40,10 @@ class Form4 : public QDialog {
     // The deck or the card list may have changed: when the window is open and the deck now
     // gives other cards or another analysis, both areas are shuffled again.
     void DeckChanged();
+    // Follows every change of document that can change the cards dealt.
+    void Follow(const DeckDocument& document);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:

@@ -6,8 +6,6 @@
 #include <QProcess>
 #include <QWindow>
 
-#include <sys/stat.h>
-
 #include <functional>
 
 #include "Form1Fixture.h"
@@ -37,11 +35,17 @@ class DeckSafetyTest : public Form1Test {
     }
 };
 
+struct Step {
+    const char* Name;
+    std::function<void()> Act;
+    QString Shown;  // the title, or the undo command's caption
+};
+
 TEST_F(DeckSafetyTest, TitleMarksTheUnsavedDeck) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
     EXPECT_EQ(Title(), "Kestrava Deck Builder");
     const QString saved = Path("my.dek");
-    const std::vector<std::tuple<const char*, std::function<void()>, QString>> steps = {
+    const Step steps[] = {
         {">", [&] { Add(2, "Command4"); }, "Kestrava Deck Builder*"},
         {"undo", [&] { Trigger("Undo"); }, "Kestrava Deck Builder"},
         {"name", [&] { QTest::keyClicks(Find<QLineEdit>("Text2"), "n"); },
@@ -50,70 +54,74 @@ TEST_F(DeckSafetyTest, TitleMarksTheUnsavedDeck) {
         {"card list", [&] { Use("Open", cardListPath_); }, "my.dek - Kestrava Deck Builder"},
         {"undo past the save", [&] { Trigger("Undo"); }, "my.dek* - Kestrava Deck Builder"},
     };
-    for (const auto& [name, act, title] : steps) {
-        act();
-        EXPECT_EQ(Title(), title) << name;
+    for (const Step& step : steps) {
+        step.Act();
+        EXPECT_EQ(Title(), step.Shown) << step.Name;
     }
 }
 
-enum class Answer { SaveWithFile, SaveThroughDialog, SaveFails, Discard, Cancel, Escape };
+// キャンセル keeps the main window and the sample hand it feeds; 保存しない closes both and
+// leaves no recovery copy.
+TEST_F(DeckSafetyTest, CloseAsksAndCancelKeepsEveryWindow) {
+    Trigger("SampleHand");
+    Add(0, "Command2");
+    TRY_ASSERT(!RecoveryFiles().isEmpty());
+    AnswerNextQuestion("CancelButton");
+    Trigger("Quit");
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_TRUE(form_->SampleHandWindow()->isVisible());
+    AnswerNextQuestion("DiscardButton");
+    form_->close();
+    EXPECT_FALSE(form_->isVisible());
+    EXPECT_FALSE(form_->SampleHandWindow()->isVisible());
+    EXPECT_TRUE(QDir(dir_.filePath("recovery")).isEmpty());
+}
 
-// Each way of throwing the deck away, with each answer: what is saved, what is shown and whether
-// the window stays open.
-TEST_F(DeckSafetyTest, QuestionBeforeTheDeckGoes) {
-    const char* triggers[] = {"close", "Quit", "DeckOpen"};
-    const std::tuple<Answer, const char*, bool> answers[] = {
-        {Answer::SaveWithFile, "SaveButton", true}, {Answer::SaveThroughDialog, "SaveButton", true},
-        {Answer::SaveFails, "SaveButton", false},   {Answer::Discard, "DiscardButton", true},
-        {Answer::Cancel, "CancelButton", false},    {Answer::Escape, "", false},
-    };
-    for (const char* trigger : triggers) {
-        for (const auto& [answer, button, goesOn] : answers) {
-            SCOPED_TRACE(std::string(trigger) + " " + button + std::to_string(int(answer)));
-            NewForm();
-            Begin();
-            const QString file = Path(QStringLiteral("%1-%2.dek").arg(trigger).arg(int(answer)));
-            if (answer == Answer::SaveWithFile || answer == Answer::SaveFails) {
-                Use("Save", file);
-            }
-            if (answer == Answer::SaveFails) {
-                ASSERT_TRUE(QFile::remove(file));
-                ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-            }
-            Add(0, "Command2");  // C-1 x4
-            AnswerNextQuestion(button);
-            if (QByteArray(trigger) == "close") {
-                form_->close();
-            } else {
-                Trigger(trigger);
-            }
-            if (answer == Answer::SaveThroughDialog) {
-                EXPECT_EQ(form_->Files().FileDialog()->windowTitle(), "File Save (Deck)");
-                EnterPath(file);
-            }
-            const bool saved = goesOn && answer != Answer::Discard;
-            EXPECT_EQ(QFileInfo(file).isFile() && ReadBytes(file).contains("C-1"), saved);
-            EXPECT_EQ(form_->Document().IsUnsaved(), !saved);
-            if (answer == Answer::SaveFails) {
-                EXPECT_EQ(Text("Label24"), "Save " + file + U(u" (失敗)"));
-            }
-            if (QByteArray(trigger) == "DeckOpen") {
-                TRY_EXPECT((form_->Files().FileDialog() != nullptr) == goesOn);
-                if (goesOn) {
-                    EXPECT_EQ(form_->Files().FileDialog()->windowTitle(), "File Open (Deck)");
-                }
-                EXPECT_TRUE(form_->isVisible());
-            } else {
-                TRY_EXPECT(form_->isVisible() != goesOn);
-            }
-        }
-    }
+// A file dialog opened while nothing was unsaved asks when it opens a deck: キャンセル keeps the
+// deck, its copy and the dialog; 保存 without a file turns the same dialog to saving, and the
+// deck chosen opens once that save is done.
+TEST_F(DeckSafetyTest, DialogOpenedEarlierAsksBeforeADeckReplacesThisOne) {
+    const QString other = Path("other.dek");
+    WriteBytes(other, EncodeCp932Lines({"other", "M-1 " + U(u"水の計略") + "  × 2"}));
+    Trigger("DeckOpen");
+    Add(0, "Command2");
+    TRY_ASSERT(!RecoveryFiles().isEmpty());
+    AnswerNextQuestion("CancelButton");
+    EnterPath(other);
+    EXPECT_EQ(Lines("List2"), QStringList({"C-1 " + U(u"混沌の将")}));
+    EXPECT_EQ(Title(), "Kestrava Deck Builder*");
+    EXPECT_FALSE(RecoveryFiles().isEmpty());
+    ASSERT_NE(form_->Files().FileDialog(), nullptr);
+
+    AnswerNextQuestion("SaveButton");
+    EnterPath(other);
+    ASSERT_NE(form_->Files().FileDialog(), nullptr);
+    EXPECT_EQ(form_->Files().FileDialog()->windowTitle(), "File Save (Deck)");
+    const QString mine = Path("mine.dek");
+    EnterPath(mine);
+    EXPECT_TRUE(ReadBytes(mine).contains("C-1"));
+    TRY_EXPECT(Lines("List2") == QStringList({"M-1 " + U(u"水の計略")}));
+    EXPECT_EQ(Title(), "other.dek - Kestrava Deck Builder");
+    EXPECT_TRUE(RecoveryFiles().isEmpty());
+}
+
+// A name longer than the name box holds is cut once, as the box shows it: the load stays one
+// saved step.
+TEST_F(DeckSafetyTest, OverlongNameLoadsAsItIsShown) {
+    const QString file = Path("long.dek");
+    WriteBytes(file, EncodeCp932Lines({QString(40000, u'n'), "M-1 " + U(u"水の計略") + "  × 2"}));
+    Use("DeckOpen", file);
+    EXPECT_EQ(Find<QLineEdit>("Text2")->text().size(), kDeckNameMaxLength);
+    EXPECT_EQ(form_->CurrentDeck().DeckName, Find<QLineEdit>("Text2")->text());
+    EXPECT_FALSE(form_->Document().IsUnsaved());
+    EXPECT_EQ(Undo(), U(u"元に戻す (デッキ読み込み)"));
 }
 
 TEST_F(DeckSafetyTest, EveryStepUndoesAndRedoes) {
     const QString file = Path("loaded.dek");
     WriteBytes(file, EncodeCp932Lines({"loaded", "M-1 " + U(u"水の計略") + "  × 2"}));
-    const std::vector<std::tuple<const char*, std::function<void()>, QString>> steps = {
+    const auto chooseDeckLine = [&] { ClickRow(Find<QListWidget>("List2"), 0); };
+    const Step steps[] = {
         {">", [&] { Add(2, "Command4"); }, U(u"元に戻す (1枚追加 G-2 緑の弓兵)")},
         {">>", [&] { Add(0, "Command2"); }, U(u"元に戻す (4枚追加 C-1 混沌の将)")},
         {"double click",
@@ -124,23 +132,30 @@ TEST_F(DeckSafetyTest, EveryStepUndoesAndRedoes) {
                                 list->visualItemRect(list->item(1)).center());
          },
          U(u"元に戻す (1枚追加 G-1 森の城)")},
-        {"<", [&] { ClickRow(Find<QListWidget>("List2"), 0), Click("Command3"); },
+        {"<",
+         [&] {
+             chooseDeckLine();
+             Click("Command3");
+         },
          U(u"元に戻す (1枚削除 G-2 緑の弓兵)")},
-        {"<<", [&] { ClickRow(Find<QListWidget>("List2"), 0), Click("Command1"); },
+        {"<<",
+         [&] {
+             chooseDeckLine();
+             Click("Command1");
+         },
          U(u"元に戻す (行削除 C-1 混沌の将)")},
         {"name", [&] { QTest::keyClicks(Find<QLineEdit>("Text2"), "abc"); },
          U(u"元に戻す (デッキ名変更)")},
         {"load", [&] { Use("DeckOpen", file); }, U(u"元に戻す (デッキ読み込み)")},
     };
-    using Shown = std::tuple<QStringList, QStringList, QString, QString, QString>;
     const auto shown = [&] {
-        return Shown{Lines("List2"), Lines("List3"), Find<QLineEdit>("Text2")->text(),
-                     Text("Label16"), Text("Label28")};
+        return QStringList{Find<QLineEdit>("Text2")->text(), Text("Label16"), Text("Label28")} +
+               Lines("List2") + Lines("List3");
     };
-    std::vector<Shown> states{shown()};
-    for (const auto& [name, act, undo] : steps) {
-        act();
-        EXPECT_EQ(Undo(), undo) << name;
+    std::vector<QStringList> states{shown()};
+    for (const Step& step : steps) {
+        step.Act();
+        EXPECT_EQ(Undo(), step.Shown) << step.Name;
         states.push_back(shown());
     }
     // Ctrl+Z in the name box goes through the one history, not the box's own.
@@ -159,25 +174,6 @@ TEST_F(DeckSafetyTest, EveryStepUndoesAndRedoes) {
     }
 }
 
-TEST_F(DeckSafetyTest, CopyKeptWhileUnsavedGoneOnNormalClose) {
-    Add(0, "Command4");
-    TRY_EXPECT(RecoveryFiles().contains("deck.dek"));
-    AnswerNextQuestion("DiscardButton");
-    form_->close();
-    EXPECT_TRUE(RecoveryFiles().isEmpty());
-    EXPECT_TRUE(QDir(dir_.filePath("recovery")).isEmpty());
-}
-
-TEST_F(DeckSafetyTest, UnreadableCopyIsReportedAndKept) {
-    const QString copy = dir_.filePath("recovery/1-dead");
-    ASSERT_TRUE(QDir().mkpath(copy + "/deck.dek"));  // a folder where the deck should be
-    NewForm();
-    Start();
-    EXPECT_EQ(Text("Label24"),
-              "Load " + QDir::toNativeSeparators(copy + "/deck.dek") + U(u" (失敗)"));
-    EXPECT_TRUE(QFileInfo(copy + "/deck.dek").isDir());
-}
-
 // The child half of the crash test: edits a deck, says so once its copy is written, and waits
 // to be killed.
 TEST_F(DeckSafetyTest, CrashChild) {
@@ -185,7 +181,8 @@ TEST_F(DeckSafetyTest, CrashChild) {
     if (folder.isEmpty()) {
         GTEST_SKIP() << "run by CrashLeavesACopyTheNextStartRestores";
     }
-    form_->UseRecoveryFolder(QString::fromLocal8Bit(folder));
+    NewForm(QString::fromLocal8Bit(folder));
+    Begin();
     Add(0, "Command2");
     Add(2, "Command4");
     QTest::keyClicks(Find<QLineEdit>("Text2"), "crash");
@@ -212,8 +209,7 @@ TEST_F(DeckSafetyTest, CrashLeavesACopyTheNextStartRestores) {
     child.kill();  // SIGKILL: no destructor, no normal close
     ASSERT_TRUE(child.waitForFinished());
 
-    NewForm();
-    form_->UseRecoveryFolder(folder);
+    NewForm(folder);
     AnswerNextQuestion("RestoreButton");
     Start();
     EXPECT_EQ(Lines("List2"), QStringList({"C-1 " + U(u"混沌の将"), "G-2 " + U(u"緑の弓兵")}));

@@ -21,7 +21,7 @@ class FileMenuTest : public Form1Test {
         Click("Check24");
         SelectCard(1);  // G-1
         Click("Command2");
-        Find<QLineEdit>("Text2")->setText(U(u"森のデッキ"));
+        Find<QLineEdit>("Text2")->insert(U(u"森のデッキ"));  // as typed: the deck takes it
     }
     // Opens the dialog by its shortcut, enters the path and presses Enter.
     void UseKeys(const QKeySequence& keys, const QString& path) {
@@ -47,7 +47,7 @@ TEST_F(FileMenuTest, SaveThenOpenADeck) {
 
     SelectCard(0);
     Click("Command4");
-    Find<QLineEdit>("Text2")->setText("other");
+    QTest::keyClicks(Find<QLineEdit>("Text2"), "other");
     AnswerNextQuestion("DiscardButton");
     UseKeys(QKeySequence("Ctrl+O"), path);
     EXPECT_EQ(Text("Label24"), "Load " + path);

@@ -51,6 +51,16 @@ inline QStringList FixtureCardLines() {
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A question no test step answers fails the test at once instead of waiting forever.
+        armed_ = 0;
+        QObject::connect(&unexpected_, &QTimer::timeout, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr && armed_ == 0) {
+                ADD_FAILURE() << "an unexpected question: " << box->text().toStdString();
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        unexpected_.start(50);
         InstallFonts();
         ASSERT_TRUE(dir_.isValid());
         // Recent decks, the dialog's folder and window places from an earlier test.
@@ -59,11 +69,11 @@ class Form1Test : public ::testing::Test {
         WriteBytes(cardListPath_, CardListBytes(FixtureCardLines()));
         NewForm();
     }
-    // A fresh main window whose recovery copies stay in this test's folder.
-    void NewForm() {
+    // A fresh main window whose recovery copies stay in folder (this test's own by default).
+    void NewForm(const QString& folder = {}) {
         form_.reset();
-        form_ = std::make_unique<Form1>(catalogue_);
-        form_->UseRecoveryFolder(dir_.filePath("recovery"));
+        form_ = std::make_unique<Form1>(catalogue_,
+                                        folder.isEmpty() ? dir_.filePath("recovery") : folder);
     }
     void TearDown() override {
         form_.reset();
@@ -98,12 +108,14 @@ class Form1Test : public ::testing::Test {
     // Answers the next question box, once it shows, with the button of that name; an empty
     // name presses Esc.
     static void AnswerNextQuestion(const QString& button) {
+        ++armed_;
         auto* timer = new QTimer(qApp);  // gone with the application at the latest
         QObject::connect(timer, &QTimer::timeout, [timer, button] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) {
                 return;
             }
+            --armed_;
             timer->deleteLater();
             timer->stop();
             if (button.isEmpty()) {
@@ -145,6 +157,8 @@ class Form1Test : public ::testing::Test {
     QStringList Lines(const QString& list) const { return Rows(Find<QListWidget>(list)); }
     void SelectCard(int row) { ClickRow(Find<QListWidget>("List1"), row); }
 
+    static inline int armed_ = 0;  // questions a test step will answer
+    QTimer unexpected_;
     QTemporaryDir dir_;
     QString cardListPath_;
     CardCatalogue catalogue_;

@@ -1,10 +1,8 @@
-// ファイル → 最近使ったデッキ: the decks loaded or saved, newest first and kept for the next
-// start, each chosen by its number as a user does, and the question before an unsaved deck goes.
+// ファイル → 最近使ったデッキ as a user chooses from it. Which decks it lists, and when, is the
+// keeper's (tests/files/DeckKeeper_test.cpp).
 #include <QAction>
 #include <QDir>
 #include <QMenu>
-
-#include <functional>
 
 #include "Form1Fixture.h"
 #include "files/ui/FileWindows.h"
@@ -58,48 +56,16 @@ class RecentDecksTest : public Form1Test {
 const QStringList kEmpty = {QString::fromUtf16(u"-（履歴なし）"),
                             QString::fromUtf16(u"-履歴を消去")};
 
-// Deck files loaded or saved, by any way there is, come first; anything else changes nothing.
-TEST_F(RecentDecksTest, LoadedAndSavedDecksComeFirst) {
-    const QString a = Path("a.dek"), b = Path(U(u"デッキ&2.dek")), c = Path("c.dek");
-    const std::vector<std::tuple<const char*, std::function<void()>, QStringList>> steps = {
-        {"none yet", [] {}, kEmpty},
-        {"saved", [&] { Use("Save", a); }, Listed({a})},
-        {"saved as", [&] { Use("Save", b); }, Listed({b, a})},
-        {"opened", [&] { Use("DeckOpen", a); }, Listed({a, b})},
-        {"overwritten",
-         [&] {
-             Use("Save", b);
-             QTest::mouseClick(form_->Files().Confirmation()->findChild<QWidget*>("Command1"),
-                               Qt::LeftButton);
-         },
-         Listed({b, a})},
-        {"a relative path, kept whole",
-         [&] {
-             const QString current = QDir::currentPath();
-             QDir::setCurrent(dir_.path());
-             Use("Save", "c.dek");
-             QDir::setCurrent(current);
-         },
-         Listed({c, b, a})},
-        {"HTML page", [&] { Use("print_HTML", Path("p.htm")); }, Listed({c, b, a})},
-        {"deck that fails", [&] { Use("DeckOpen", Path("none.dek")); }, Listed({c, b, a})},
-        {"the next start", [&] { NewForm(), Begin(); }, Listed({c, b, a})},
-        {"the command line", [&] { NewForm(), Main(catalogue_, *form_, cardListPath_, a); },
-         Listed({a, c, b})},
-    };
-    for (const auto& [name, act, shown] : steps) {
-        act();
-        EXPECT_EQ(Shown(), shown) << name;
-    }
-}
-
-// The status line tells which file; one that no longer opens fails, leaving the deck as it was.
-TEST_F(RecentDecksTest, ChosenDeckLoadsOrFailsAndGoes) {
+// A number chosen opens its deck and the status line tells which; one that no longer opens
+// fails, leaving the deck as it was, and leaves the list; 履歴を消去 empties it.
+TEST_F(RecentDecksTest, MenuOpensTheDeckChosenByItsNumber) {
+    EXPECT_EQ(Shown(), kEmpty);
     const QString first = DeckOf("first.dek", "G-1 " + U(u"森の城"));
-    const QString gone = DeckOf("gone.dek", "M-1 " + U(u"水の計略"));
+    const QString gone = DeckOf(U(u"デッキ&2.dek"), "M-1 " + U(u"水の計略"));
     Use("DeckOpen", gone);
     Use("DeckOpen", first);
     Use("DeckOpen", gone);
+    EXPECT_EQ(Shown(), Listed({gone, first}));
     QTest::keyClick(OpenMenu(), Qt::Key_2);
     EXPECT_EQ(Text("Label24"), "Load " + first);
     EXPECT_EQ(Lines("List2"), QStringList{"G-1 " + U(u"森の城")});
@@ -110,42 +76,11 @@ TEST_F(RecentDecksTest, ChosenDeckLoadsOrFailsAndGoes) {
     EXPECT_EQ(Text("Label24"), "Load " + gone + U(u" (失敗)"));
     EXPECT_EQ(Lines("List2"), QStringList{"G-1 " + U(u"森の城")});
     EXPECT_EQ(Shown(), Listed({first}));
-}
 
-TEST_F(RecentDecksTest, ClearEmptiesTheListForGood) {
-    Use("Save", Path("a.dek"));
     QMenu* menu = OpenMenu();
     QTest::mouseClick(menu, Qt::LeftButton, {},
                       menu->actionGeometry(menu->actions().last()).center());
     EXPECT_EQ(Shown(), kEmpty);
-    NewForm();
-    Begin();
-    EXPECT_EQ(Shown(), kEmpty);
-}
-
-// Only an answer that lets the unsaved deck go loads the deck chosen; 保存 with no file of its
-// own loads it once the file dialog has saved it.
-TEST_F(RecentDecksTest, UnsavedDeckIsAskedAboutFirst) {
-    const QString chosen = DeckOf("chosen.dek", "M-1 " + U(u"水の計略"));
-    const std::tuple<const char*, QString> answers[] = {{"SaveButton", Path("own.dek")},
-                                                        {"CancelButton", {}}};
-    for (const auto& [button, saved] : answers) {
-        SCOPED_TRACE(button);
-        Use("DeckOpen", chosen);
-        NewForm();  // a deck of no file, chosen.dek listed
-        Begin();
-        SelectCard(0);
-        Click("Command4");  // C-1: unsaved now
-        AnswerNextQuestion(button);
-        QTest::keyClick(OpenMenu(), Qt::Key_1);
-        if (!saved.isEmpty()) {
-            Use("Save", saved);  // in the dialog the question opened
-        }
-        const bool loads = QByteArray(button) != "CancelButton";
-        TRY_EXPECT(Lines("List2").front().startsWith(loads ? "M-1" : "C-1"));
-        EXPECT_EQ(Shown(), saved.isEmpty() ? Listed({chosen}) : Listed({chosen, saved}));
-        QSettings().clear();
-    }
 }
 
 }  // namespace

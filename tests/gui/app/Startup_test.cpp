@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "Form1Fixture.h"
+#include "files/RecoveryCopy.h"
 #include "files/ui/FileWindows.h"
 #include "platform/TextFile.h"
 
@@ -104,6 +105,38 @@ TEST_F(StartWithDeckTest, WithoutACardListTheDeckWaitsForTheDialog) {
         EXPECT_EQ(form_->Files().FileDialog(), nullptr);
         EXPECT_EQ(Text("Label24"), statusAfter);
         ExpectDeck(opened == cardListPath_);
+    }
+}
+
+// A deck a crash left is offered once the dialog has loaded a card list, never over the dialog;
+// the deck named on the command line then asks before it replaces the restored one.
+TEST_F(StartWithDeckTest, LeftCopyWaitsForTheCardListAndTheDeckAsks) {
+    const QString missing = CardListPathIn(dir_.filePath("elsewhere"));
+    const QString recovery = dir_.filePath("recovery");
+    {
+        RecoveryCopy left(recovery);
+        ASSERT_TRUE(left.Write(Deck{"left", {{"M-1 " + U(u"水の計略"), 2}}, 2}, {},
+                               DefaultFactionNames(), {}));
+    }
+    for (const bool loadCards : {false, true}) {
+        SCOPED_TRACE(loadCards);
+        StartWith(missing, deckPath_);
+        Form2* dialog = form_->Files().FileDialog();
+        ASSERT_NE(dialog, nullptr);
+        if (loadCards) {
+            AnswerNextQuestion("RestoreButton");
+            AnswerNextQuestion("CancelButton");  // the command line's deck
+            auto* text = dialog->findChild<QLineEdit*>("Text1");
+            text->setText(cardListPath_);
+            QTest::keyClick(text, Qt::Key_Return);
+            EXPECT_EQ(Lines("List2"), QStringList({"M-1 " + U(u"水の計略")}));
+            EXPECT_EQ(Find<QLineEdit>("Text1")->text(), "2");
+        } else {
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+            EXPECT_TRUE(Lines("List2").isEmpty());
+        }
+        EXPECT_EQ(armed_, 0) << "a question never came";
+        EXPECT_EQ(QDir(recovery).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
     }
 }
 

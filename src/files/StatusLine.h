@@ -1,0 +1,36 @@
+// The status line's text: what was last loaded or saved, and whether it failed. Every load and
+// save writes it here, so its words are written once.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace kestrava {
+
+class StatusLine : public QObject {
+    Q_OBJECT
+
+  public:
+    using QObject::QObject;
+
+    const QString& Text() const { return text_; }
+    // "Load " and the path.
+    void Loading(const QString& path) { Show(QStringLiteral("Load ") + path); }
+    // "Save " and the path.
+    void Saving(const QString& path) { Show(QStringLiteral("Save ") + path); }
+    // " (失敗)" after the text: what it names has failed.
+    void Failed() { Show(text_ + QStringLiteral(" (失敗)")); }
+
+  signals:
+    void Changed(const QString& text);
+
+  private:
+    void Show(const QString& text) {
+        text_ = text;
+        emit Changed(text_);
+    }
+
+    QString text_;
+};
+
+}  // namespace kestrava
