@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "search/Folding.h"
+#include "platform/Folding.h"
 
 namespace kestrava {
 
