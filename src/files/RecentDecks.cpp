@@ -1,6 +1,9 @@
 #include "files/RecentDecks.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <utility>
 
 namespace kestrava {
 
@@ -8,10 +11,18 @@ namespace {
 
 const QString kRecentDecksKey = QStringLiteral("RecentDecks");
 
+// The file path reaches. A path that no longer resolves is cleaned as text, which is all there
+// is left to go by.
+QString FileOf(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
 }  // namespace
 
 QStringList WithRecentDeck(QStringList decks, const QString& path) {
-    decks.removeAll(path);
+    decks = WithoutRecentDeck(std::move(decks), path);
     decks.prepend(path);
     while (decks.size() > kRecentDeckCount) {
         decks.removeLast();
@@ -20,7 +31,8 @@ QStringList WithRecentDeck(QStringList decks, const QString& path) {
 }
 
 QStringList WithoutRecentDeck(QStringList decks, const QString& path) {
-    decks.removeAll(path);
+    const QString file = FileOf(path);
+    decks.removeIf([&file](const QString& deck) { return FileOf(deck) == file; });
     return decks;
 }
 

@@ -10,7 +10,10 @@ namespace kestrava {
 
 constexpr int kRecentDeckCount = 9;
 
-// decks with path in front: an older entry for it goes, and the oldest beyond the count.
+// Entries are compared by the file they reach, however written (a "..", a symbolic link, a
+// relative path): the file's canonical path, or its cleaned absolute path when it is gone.
+// decks with path in front, as given: an older entry for its file goes, and the oldest beyond
+// the count.
 QStringList WithRecentDeck(QStringList decks, const QString& path);
 QStringList WithoutRecentDeck(QStringList decks, const QString& path);
 
