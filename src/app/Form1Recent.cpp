@@ -26,9 +26,10 @@ void Form1::ShowRecentDecks() {
         old->deleteLater();
     }
     const QStringList decks = ReadRecentDecks(QSettings());
+    const QStringList captions = RecentDeckCaptions(decks);
     for (int i = 0; i < decks.size(); ++i) {
         const QString& path = decks[i];
-        QAction* action = recentDecks_->addAction(RecentDeckCaption(i + 1, path));
+        QAction* action = recentDecks_->addAction(captions[i]);
         action->setToolTip(path);
         connect(action, &QAction::triggered, this, [this, path] { OpenRecentDeck(path); });
     }

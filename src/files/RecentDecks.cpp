@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 namespace kestrava {
@@ -17,6 +18,34 @@ QString FileOf(const QString& path) {
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString NoMnemonic(QString text) {
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
+// The last count names of folder ("x/decks"); all of it, from the root, when it has fewer,
+// so that "/decks" is told from "x/decks".
+QString FolderEnd(const QString& folder, qsizetype count) {
+    const QStringList names = folder.split(u'/', Qt::SkipEmptyParts);
+    const QString end =
+        count > names.size() ? folder : names.sliced(names.size() - count).join(u'/');
+    return QDir::toNativeSeparators(end);
+}
+
+// The shortest end of folder that differs from the end of as many names of each of others.
+QString DistinctFolderEnd(const QString& folder, const QStringList& others) {
+    const qsizetype depth = folder.split(u'/', Qt::SkipEmptyParts).size();
+    for (qsizetype count = 1;; ++count) {
+        const QString end = FolderEnd(folder, count);
+        const bool told = std::none_of(others.begin(), others.end(), [&](const QString& other) {
+            return FolderEnd(other, count) == end;
+        });
+        // The same folder twice (a list not tidied) is shown whole.
+        if (told || count > depth) {
+            return end;
+        }
+    }
 }
 
 }  // namespace
@@ -36,9 +65,29 @@ QStringList WithoutRecentDeck(QStringList decks, const QString& path) {
     return decks;
 }
 
-QString RecentDeckCaption(int number, const QString& path) {
-    return QStringLiteral("&%1 ").arg(number) +
-           QFileInfo(path).fileName().replace(u'&', QStringLiteral("&&"));
+QStringList RecentDeckCaptions(const QStringList& decks) {
+    QStringList names, folders;
+    for (const QString& deck : decks) {
+        const QFileInfo info(deck);
+        names << info.fileName();
+        folders << QDir::cleanPath(info.absolutePath());
+    }
+    QStringList captions;
+    for (qsizetype i = 0; i < decks.size(); ++i) {
+        QString caption = QStringLiteral("&%1 ").arg(i + 1) + NoMnemonic(names[i]);
+        QStringList namesakes;
+        for (qsizetype j = 0; j < decks.size(); ++j) {
+            if (j != i && names[j] == names[i]) {
+                namesakes << folders[j];
+            }
+        }
+        if (!namesakes.isEmpty()) {
+            caption +=
+                QStringLiteral(" (%1)").arg(NoMnemonic(DistinctFolderEnd(folders[i], namesakes)));
+        }
+        captions << caption;
+    }
+    return captions;
 }
 
 QStringList ReadRecentDecks(const QSettings& settings) {

@@ -17,9 +17,10 @@ constexpr int kRecentDeckCount = 9;
 QStringList WithRecentDeck(QStringList decks, const QString& path);
 QStringList WithoutRecentDeck(QStringList decks, const QString& path);
 
-// "&1 name.dek": the menu caption of the deck numbered number (1 to 9); an "&" in the file's
-// name is no mnemonic.
-QString RecentDeckCaption(int number, const QString& path);
+// The menu captions of decks, numbered from 1: "&1 name.dek". A name that two entries share is
+// followed by the shortest end of its folder that tells it from the others ("&2 a.dek
+// (x/decks)"). An "&" in a name or folder is no mnemonic.
+QStringList RecentDeckCaptions(const QStringList& decks);
 
 // The list kept in settings, tidied as WithRecentDeck keeps it whatever a hand edit left there.
 QStringList ReadRecentDecks(const QSettings& settings);

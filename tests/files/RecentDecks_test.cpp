@@ -1,5 +1,6 @@
 // The recent-decks list: newest first, each file once however its path is written, nine at
-// most, and the same list back from the settings file whatever the paths hold.
+// most, captions that tell two files of one name apart, and the same list back from the
+// settings file whatever the paths hold.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -74,6 +75,46 @@ TEST_F(RecentDecks, AddedInFrontOnceNineAtMostOrRemoved) {
                              : WithoutRecentDeck(change.Before, change.Path),
                   change.After)
             << change.Name;
+    }
+}
+
+struct Captions {
+    const char* Name;
+    QStringList Decks;
+    QStringList Shown;
+};
+
+TEST_F(RecentDecks, CaptionsTellFilesOfOneNameApart) {
+    const Captions cases[] = {
+        {"none", {}, {}},
+        {"names alone", {u"/d/a.dek"_s, u"/e/b.dek"_s}, {u"&1 a.dek"_s, u"&2 b.dek"_s}},
+        {"no mnemonic", {u"/d/R&D.dek"_s}, {u"&1 R&&D.dek"_s}},
+        {"names differ in case", {u"/d/a.dek"_s, u"/e/A.dek"_s}, {u"&1 a.dek"_s, u"&2 A.dek"_s}},
+        {"the last folder differs",
+         {u"/d/a.dek"_s, u"/e/b.dek"_s, u"/e/a.dek"_s},
+         {u"&1 a.dek (d)"_s, u"&2 b.dek"_s, u"&3 a.dek (e)"_s}},
+        {"the last folder alike",
+         {u"/u/x/decks/a.dek"_s, u"/u/y/decks/a.dek"_s},
+         {u"&1 a.dek (x/decks)"_s, u"&2 a.dek (y/decks)"_s}},
+        {"each as far as it must",
+         {u"/x/decks/a.dek"_s, u"/y/decks/a.dek"_s, u"/y/old/a.dek"_s},
+         {u"&1 a.dek (x/decks)"_s, u"&2 a.dek (y/decks)"_s, u"&3 a.dek (old)"_s}},
+        {"one folder the end of the other",
+         {u"/decks/a.dek"_s, u"/x/decks/a.dek"_s},
+         {u"&1 a.dek (/decks)"_s, u"&2 a.dek (x/decks)"_s}},
+        {"the root", {u"/a.dek"_s, u"/x/a.dek"_s}, {u"&1 a.dek (/)"_s, u"&2 a.dek (x)"_s}},
+        {"folders cleaned",
+         {u"/x/sub/../a.dek"_s, u"/y/a.dek"_s},
+         {u"&1 a.dek (x)"_s, u"&2 a.dek (y)"_s}},
+        {"no mnemonic in a folder",
+         {u"/R&D/a.dek"_s, u"/x/a.dek"_s},
+         {u"&1 a.dek (R&&D)"_s, u"&2 a.dek (x)"_s}},
+        {"one path twice",
+         {u"/x/a.dek"_s, u"/x/a.dek"_s},
+         {u"&1 a.dek (/x)"_s, u"&2 a.dek (/x)"_s}},
+    };
+    for (const Captions& captions : cases) {
+        EXPECT_EQ(RecentDeckCaptions(captions.Decks), captions.Shown) << captions.Name;
     }
 }
 
