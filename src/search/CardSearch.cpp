@@ -1,6 +1,7 @@
 #include "search/CardSearch.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/Folding.h"
 
@@ -23,7 +24,11 @@ QString SearchedText(const CardRecord& card) {
 }  // namespace
 
 void CardSearch::SetQuery(QStringView typed) {
-    words_ = FoldedQueryWords(typed);
+    QStringList words = FoldedQueryWords(typed);
+    if (words != words_) {
+        cleared_ = words.isEmpty();
+    }
+    words_ = std::move(words);
 }
 
 void CardSearch::Follow(const CardCatalogue& catalogue) {
