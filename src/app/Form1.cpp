@@ -19,6 +19,7 @@
 #include "files/ui/ScreenCentre.h"
 #include "search/CardFilter.h"
 #include "search/ui/ComboPicks.h"
+#include "search/ui/SearchBox.h"
 #include "ui_Form1.h"
 
 namespace kestrava {
@@ -51,7 +52,16 @@ Form1::Form1(CardCatalogue& catalogue, const QString& recoveryFolder, QWidget* p
     ConnectDeckCommands();
     ConnectMenus();
     CreateEditMenu();
-    CreateSearchBox();
+    searchBox_ = new SearchBox(*menuBar());
+    menuBar()->setCornerWidget(searchBox_, Qt::TopRightCorner);
+    connect(searchBox_, &SearchBox::SearchChanged, this, &Form1::Change_List);
+    connect(searchBox_, &SearchBox::GoToResults, this, [this] {
+        // The first line found, chosen as a click would.
+        if (ui_->List1->count() > 0) {
+            ui_->List1->setFocus(Qt::OtherFocusReason);
+            ui_->List1->setCurrentRow(0);
+        }
+    });
     Initialise();
 }
 
@@ -141,7 +151,8 @@ void Form1::MakeSeq() {
 
 void Form1::Change_List() {
     ui_->List1->clear();
-    MatchingCardLines(catalogue_, selection_, SelectedIllustrator_, search_, cardLines_);
+    MatchingCardLines(catalogue_, selection_, SelectedIllustrator_, searchBox_->Search(),
+                      cardLines_);
     ui_->List1->addItems(cardLines_);
 }
 

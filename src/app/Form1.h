@@ -22,7 +22,6 @@
 #include "sample/ui/Form4.h"
 #include "sample/ui/SampleDeckSource.h"
 #include "search/CardPanel.h"
-#include "search/CardSearch.h"
 #include "search/SelectionState.h"
 
 class QCheckBox;
@@ -36,6 +35,7 @@ namespace kestrava {
 
 class DeckListViews;
 class FileWindows;
+class SearchBox;
 
 // Which area last opened the context menu, for its clipboard command; the values are those the
 // program has always used.
@@ -96,7 +96,6 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource, p
     void ConnectDeckCommands();
     void ConnectMenus();
     void CreateEditMenu();
-    void CreateSearchBox();
     // Every change of the deck: the name box and the title bar.
     void FollowDeck();
     void ShowTitle();
@@ -120,7 +119,6 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource, p
     DeckKeeper keeper_;
     SelectionState selection_;
     QString SelectedIllustrator_;
-    CardSearch search_;      // what the search box holds; empty, it narrows nothing
     QStringList cardLines_;  // kept between refreshes to spare the allocator
     CardPanelTexts panel_;
     bool SecondFormationShown_ = false;
@@ -129,6 +127,7 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource, p
     QMenu* contextmenu_ = nullptr;
     DeckListViews* deckViews_ = nullptr;
     FileWindows* fileWindows_ = nullptr;
+    SearchBox* searchBox_ = nullptr;  // what it holds narrows the card list; empty, nothing
     QPointer<frmSplash> splash_;
     QPointer<Form4> sampleHand_;
 };

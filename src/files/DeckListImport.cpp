@@ -12,8 +12,8 @@
 #include "deck/DeckEditing.h"
 #include "files/DeckLineLayout.h"
 #include "platform/Cp932.h"
+#include "platform/Folding.h"
 #include "platform/TextFile.h"
-#include "search/Folding.h"
 
 namespace kestrava {
 

@@ -1,6 +1,10 @@
 #include "files/RecentDecks.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
 
 namespace kestrava {
 
@@ -8,10 +12,46 @@ namespace {
 
 const QString kRecentDecksKey = QStringLiteral("RecentDecks");
 
+// The file path reaches. A path that no longer resolves is cleaned as text, which is all there
+// is left to go by.
+QString FileOf(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString NoMnemonic(QString text) {
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
+// The last count names of folder ("x/decks"); all of it, from the root, when it has fewer,
+// so that "/decks" is told from "x/decks".
+QString FolderEnd(const QString& folder, qsizetype count) {
+    const QStringList names = folder.split(u'/', Qt::SkipEmptyParts);
+    const QString end =
+        count > names.size() ? folder : names.sliced(names.size() - count).join(u'/');
+    return QDir::toNativeSeparators(end);
+}
+
+// The shortest end of folder that differs from the end of as many names of each of others.
+QString DistinctFolderEnd(const QString& folder, const QStringList& others) {
+    const qsizetype depth = folder.split(u'/', Qt::SkipEmptyParts).size();
+    for (qsizetype count = 1;; ++count) {
+        const QString end = FolderEnd(folder, count);
+        const bool told = std::none_of(others.begin(), others.end(), [&](const QString& other) {
+            return FolderEnd(other, count) == end;
+        });
+        // The same folder twice (a list not tidied) is shown whole.
+        if (told || count > depth) {
+            return end;
+        }
+    }
+}
+
 }  // namespace
 
 QStringList WithRecentDeck(QStringList decks, const QString& path) {
-    decks.removeAll(path);
+    decks = WithoutRecentDeck(std::move(decks), path);
     decks.prepend(path);
     while (decks.size() > kRecentDeckCount) {
         decks.removeLast();
@@ -20,19 +60,32 @@ QStringList WithRecentDeck(QStringList decks, const QString& path) {
 }
 
 QStringList WithoutRecentDeck(QStringList decks, const QString& path) {
-    decks.removeAll(path);
+    const QString file = FileOf(path);
+    decks.removeIf([&file](const QString& deck) { return FileOf(deck) == file; });
     return decks;
 }
 
-QString RecentDeckCaption(int number, const QString& path) {
-    return QStringLiteral("&%1 ").arg(number) +
-           QFileInfo(path).fileName().replace(u'&', QStringLiteral("&&"));
-}
-
 QStringList RecentDeckCaptions(const QStringList& decks) {
+    QStringList names, folders;
+    for (const QString& deck : decks) {
+        const QFileInfo info(deck);
+        names << info.fileName();
+        folders << QDir::cleanPath(info.absolutePath());
+    }
     QStringList captions;
-    for (int i = 0; i < decks.size(); ++i) {
-        captions << RecentDeckCaption(i + 1, decks[i]);
+    for (qsizetype i = 0; i < decks.size(); ++i) {
+        QString caption = QStringLiteral("&%1 ").arg(i + 1) + NoMnemonic(names[i]);
+        QStringList namesakes;
+        for (qsizetype j = 0; j < decks.size(); ++j) {
+            if (j != i && names[j] == names[i]) {
+                namesakes << folders[j];
+            }
+        }
+        if (!namesakes.isEmpty()) {
+            caption +=
+                QStringLiteral(" (%1)").arg(NoMnemonic(DistinctFolderEnd(folders[i], namesakes)));
+        }
+        captions << caption;
     }
     return captions;
 }

@@ -10,14 +10,16 @@ namespace kestrava {
 
 constexpr int kRecentDeckCount = 9;
 
-// decks with path in front: an older entry for it goes, and the oldest beyond the count.
+// Entries are compared by the file they reach, however written (a "..", a symbolic link, a
+// relative path): the file's canonical path, or its cleaned absolute path when it is gone.
+// decks with path in front, as given: an older entry for its file goes, and the oldest beyond
+// the count.
 QStringList WithRecentDeck(QStringList decks, const QString& path);
 QStringList WithoutRecentDeck(QStringList decks, const QString& path);
 
-// "&1 name.dek": the menu caption of the deck numbered number (1 to 9); an "&" in the file's
-// name is no mnemonic.
-QString RecentDeckCaption(int number, const QString& path);
-// The captions of every deck of the list, numbered from 1.
+// The menu captions of decks, numbered from 1: "&1 name.dek". A name that two entries share is
+// followed by the shortest end of its folder that tells it from the others ("&2 a.dek
+// (x/decks)"). An "&" in a name or folder is no mnemonic.
 QStringList RecentDeckCaptions(const QStringList& decks);
 
 // The list kept in settings, tidied as WithRecentDeck keeps it whatever a hand edit left there.

@@ -95,6 +95,12 @@ bool CardPassesFilters(const CardRecord& card, const SelectionState& selection,
 
 void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
                        const QString& selectedIllustrator, CardSearch& search, QStringList& lines) {
+    lines.clear();
+    // Emptying the box before any box was ticked goes back to the empty list start-up left,
+    // not to the cards with no code that the first pattern matches.
+    if (search.TakeCleared() && selection.SelectionPattern.isEmpty()) {
+        return;
+    }
     const bool searching = !search.IsEmpty();
     if (searching) {
         search.Follow(catalogue);
@@ -104,7 +110,6 @@ void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& sel
     const PatternMatcher faction(searching && noFaction ? kAllFactionsPattern
                                                         : QStringView(selection.SelectionPattern));
     const QString* illustrator = IllustratorFilter(selectedIllustrator);
-    lines.clear();
     // Visiting the cards in list order gives the sorted list without sorting it each time.
     for (int i : catalogue.ListOrder()) {
         if (Passes(catalogue.CardTable()[i], selection, faction, illustrator) &&

@@ -27,7 +27,8 @@ void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& sel
                        const QString& selectedIllustrator, QStringList& lines);
 // The same narrowed by a search (folding catalogue's texts first when they changed): each card
 // listed also matches it, and with no faction box ticked the cards "ALL" would list are the
-// ones searched. An empty search narrows nothing and changes nothing.
+// ones searched. An empty search narrows nothing and changes nothing, except that the listing
+// just after the search was emptied, with no box ticked yet, is empty as at start-up.
 void MatchingCardLines(const CardCatalogue& catalogue, const SelectionState& selection,
                        const QString& selectedIllustrator, CardSearch& search, QStringList& lines);
 

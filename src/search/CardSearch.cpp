@@ -1,8 +1,9 @@
 #include "search/CardSearch.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "search/Folding.h"
+#include "platform/Folding.h"
 
 namespace kestrava {
 
@@ -23,7 +24,11 @@ QString SearchedText(const CardRecord& card) {
 }  // namespace
 
 void CardSearch::SetQuery(QStringView typed) {
-    words_ = FoldedQueryWords(typed);
+    QStringList words = FoldedQueryWords(typed);
+    if (words != words_) {
+        cleared_ = words.isEmpty();
+    }
+    words_ = std::move(words);
 }
 
 void CardSearch::Follow(const CardCatalogue& catalogue) {

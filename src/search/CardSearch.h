@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <QtGlobal>
 
+#include <utility>
 #include <vector>
 
 #include "catalogue/CardRecord.h"
@@ -19,6 +20,8 @@ class CardSearch {
     void SetQuery(QStringView typed);
     bool IsEmpty() const { return words_.isEmpty(); }
     const QStringList& Words() const { return words_; }
+    // True once after SetQuery emptied words it had: the listing that follows takes it.
+    bool TakeCleared() { return std::exchange(cleared_, false); }
 
     // Folds the searched texts of catalogue's cards again when they changed since the last
     // call (or this is another catalogue); Matches reads what the last call folded.
@@ -29,6 +32,7 @@ class CardSearch {
 
   private:
     QStringList words_;
+    bool cleared_ = false;
     quint64 revision_ = 0;
     // By table index: the folded texts, each ended by a line feed, which folding leaves in
     // no word.

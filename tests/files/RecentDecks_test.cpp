@@ -1,14 +1,16 @@
-// The recent-decks list: newest first, each file once, nine at most, and the same list back
-// from the settings file whatever the paths hold.
+// The recent-decks list: newest first, each file once however its path is written, nine at
+// most, captions that tell two files of one name apart, and the same list back from the
+// settings file whatever the paths hold.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <tuple>
-
 #include "files/RecentDecks.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 namespace kestrava {
 namespace {
@@ -23,9 +25,35 @@ QStringList Numbered(int from, int to) {
     return decks;
 }
 
-TEST(RecentDecks, AddedInFrontOnceNineAtMostOrRemoved) {
+// One real deck file reached by several paths, and one that is gone.
+class RecentDecks : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(u"real/sub"_s));
+        test::WriteBytes(deck_, "");
+        ASSERT_TRUE(QFile::link(dir_.filePath(u"real"_s), dir_.filePath(u"link"_s)));
+    }
+
+    QTemporaryDir dir_;
+    const QString deck_ = dir_.filePath(u"real/a.dek"_s);
+    const QString viaDots_ = dir_.filePath(u"real/sub/../a.dek"_s);
+    const QString viaLink_ = dir_.filePath(u"link/a.dek"_s);
+    const QString relative_ = QDir::current().relativeFilePath(deck_);
+    const QString gone_ = dir_.filePath(u"real/gone.dek"_s);
+    const QString goneViaDots_ = dir_.filePath(u"real/none/../gone.dek"_s);
+};
+
+struct ListChange {
+    const char* Name;
+    QStringList Before;
+    bool Add;  // or remove
+    QString Path;
+    QStringList After;
+};
+
+TEST_F(RecentDecks, AddedInFrontOnceNineAtMostOrRemoved) {
     const QString a = u"/d/a.dek"_s, b = u"/d/b.dek"_s, c = u"/d/c.dek"_s;
-    const std::tuple<const char*, QStringList, bool, QString, QStringList> cases[] = {
+    const ListChange cases[] = {
         {"first", {}, true, a, {a}},
         {"newest first", {a}, true, b, {b, a}},
         {"again: moved to the front", {a, b, c}, true, c, {c, a, b}},
@@ -36,34 +64,88 @@ TEST(RecentDecks, AddedInFrontOnceNineAtMostOrRemoved) {
          QStringList{u"/d/9.dek"_s} + Numbered(1, 8)},
         {"removed", {a, b, c}, false, b, {a, c}},
         {"removed, not there", {a}, false, b, {a}},
+        {"one file through \"..\": the newer path", {deck_, b}, true, viaDots_, {viaDots_, b}},
+        {"one file through a linked folder", {b, deck_}, true, viaLink_, {viaLink_, b}},
+        {"one file by a relative path", {viaLink_}, true, relative_, {relative_}},
+        {"a file gone, through \"..\"", {gone_, b}, true, goneViaDots_, {goneViaDots_, b}},
+        {"removed by another path", {viaLink_, b}, false, viaDots_, {b}},
     };
-    for (const auto& [name, before, add, path, after] : cases) {
-        EXPECT_EQ(add ? WithRecentDeck(before, path) : WithoutRecentDeck(before, path), after)
-            << name;
+    for (const ListChange& change : cases) {
+        EXPECT_EQ(change.Add ? WithRecentDeck(change.Before, change.Path)
+                             : WithoutRecentDeck(change.Before, change.Path),
+                  change.After)
+            << change.Name;
     }
 }
 
+struct Captions {
+    const char* Name;
+    QStringList Decks;
+    QStringList Shown;
+};
+
+TEST_F(RecentDecks, CaptionsTellFilesOfOneNameApart) {
+    const Captions cases[] = {
+        {"none", {}, {}},
+        {"names alone", {u"/d/a.dek"_s, u"/e/b.dek"_s}, {u"&1 a.dek"_s, u"&2 b.dek"_s}},
+        {"no mnemonic", {u"/d/R&D.dek"_s}, {u"&1 R&&D.dek"_s}},
+        {"names differ in case", {u"/d/a.dek"_s, u"/e/A.dek"_s}, {u"&1 a.dek"_s, u"&2 A.dek"_s}},
+        {"the last folder differs",
+         {u"/d/a.dek"_s, u"/e/b.dek"_s, u"/e/a.dek"_s},
+         {u"&1 a.dek (d)"_s, u"&2 b.dek"_s, u"&3 a.dek (e)"_s}},
+        {"the last folder alike",
+         {u"/u/x/decks/a.dek"_s, u"/u/y/decks/a.dek"_s},
+         {u"&1 a.dek (x/decks)"_s, u"&2 a.dek (y/decks)"_s}},
+        {"each as far as it must",
+         {u"/x/decks/a.dek"_s, u"/y/decks/a.dek"_s, u"/y/old/a.dek"_s},
+         {u"&1 a.dek (x/decks)"_s, u"&2 a.dek (y/decks)"_s, u"&3 a.dek (old)"_s}},
+        {"one folder the end of the other",
+         {u"/decks/a.dek"_s, u"/x/decks/a.dek"_s},
+         {u"&1 a.dek (/decks)"_s, u"&2 a.dek (x/decks)"_s}},
+        {"the root", {u"/a.dek"_s, u"/x/a.dek"_s}, {u"&1 a.dek (/)"_s, u"&2 a.dek (x)"_s}},
+        {"folders cleaned",
+         {u"/x/sub/../a.dek"_s, u"/y/a.dek"_s},
+         {u"&1 a.dek (x)"_s, u"&2 a.dek (y)"_s}},
+        {"no mnemonic in a folder",
+         {u"/R&D/a.dek"_s, u"/x/a.dek"_s},
+         {u"&1 a.dek (R&&D)"_s, u"&2 a.dek (x)"_s}},
+        {"one path twice",
+         {u"/x/a.dek"_s, u"/x/a.dek"_s},
+         {u"&1 a.dek (/x)"_s, u"&2 a.dek (/x)"_s}},
+    };
+    for (const Captions& captions : cases) {
+        EXPECT_EQ(RecentDeckCaptions(captions.Decks), captions.Shown) << captions.Name;
+    }
+}
+
+struct Stored {
+    const char* Name;
+    QVariant Value;
+    QStringList Decks;
+};
+
 // The settings file has its own syntax (lists, commas, quotes, "@"); a hand-edited list is
 // tidied as the program keeps it.
-TEST(RecentDecks, ReadBackFromTheSettingsFile) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("settings.ini");
+TEST_F(RecentDecks, ReadBackFromTheSettingsFile) {
+    const QString file = dir_.filePath(u"settings.ini"_s);
     const QStringList syntax = {u"/d/a, b.dek"_s,       u"/d/\"q\".dek"_s,
                                 u"@Invalid()"_s,        u"/d/;=#[x].dek"_s,
                                 u"/森の城　速攻.dek"_s, u"/d/back\\slash.dek"_s};
-    const std::tuple<const char*, QVariant, QStringList> cases[] = {
+    const Stored cases[] = {
         {"none", QVariant(), {}},
         {"one", QStringList{u"/d/a.dek"_s}, {u"/d/a.dek"_s}},
         {"syntax in the paths", syntax, syntax},
         {"duplicates keep the newest place",
          QStringList{u"/d/a.dek"_s, u"/d/b.dek"_s, u"/d/a.dek"_s},
          {u"/d/a.dek"_s, u"/d/b.dek"_s}},
+        {"one file by two paths: the newer", QStringList{viaLink_, deck_}, {viaLink_}},
         {"empty entries", QStringList{{}, u"/d/a.dek"_s, {}}, {u"/d/a.dek"_s}},
         {"too many: the newest nine", Numbered(1, 12), Numbered(1, 9)},
     };
-    for (const auto& [name, stored, decks] : cases) {
-        QSettings(file, QSettings::IniFormat).setValue("RecentDecks", stored);
-        EXPECT_EQ(ReadRecentDecks(QSettings(file, QSettings::IniFormat)), decks) << name;
+    for (const Stored& stored : cases) {
+        QSettings(file, QSettings::IniFormat).setValue("RecentDecks", stored.Value);
+        EXPECT_EQ(ReadRecentDecks(QSettings(file, QSettings::IniFormat)), stored.Decks)
+            << stored.Name;
     }
 }
 

@@ -2,7 +2,6 @@
 // combined with the boxes and the illustrator.
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "search/CardFilter.h"
@@ -32,6 +31,7 @@ CardCatalogue FixtureCatalogue() {
         Card(u"M-01"_s, u"ﾐｽﾞﾊ"_s, {}, {}, u"カードを引く"_s),
         Card(u"X-01"_s, u"カーバンクルの影"_s),  // no faction: "ALL" never lists it
         Card(u" "_s, u"カーバンクル"_s),         // listed with no faction box only
+        Card(u""_s, u"名無しのカーバンクル"_s),  // listed before any box is ticked only
     });
     return catalogue;
 }
@@ -44,11 +44,20 @@ std::vector<QString> Codes(const QStringList& lines) {
     return codes;
 }
 
+struct Narrowing {
+    QString Typed;
+    std::vector<int> Boxes;  // ticked
+    QString Illustrator;
+    std::vector<QString> Codes;  // listed
+    bool NoBoxTickedYet = false;
+};
+
 TEST(CardSearch, NarrowsTheListAsTypedCombinedWithBoxesAndIllustrator) {
     const CardCatalogue catalogue = FixtureCatalogue();
-    // What is typed, the boxes ticked, the illustrator, the codes listed.
-    const std::tuple<QString, std::vector<int>, QString, std::vector<QString>> cases[] = {
-        // No search: as the boxes alone list (code " ": an empty text before the blank).
+    // In order on one search, as typed. A code " " or "" lists as the empty text before the
+    // blank.
+    const Narrowing cases[] = {
+        // No search: as the boxes alone list.
         {u""_s, {}, u"ALL"_s, {u""_s}},
         {u" ・　"_s, {}, u"ALL"_s, {u""_s}},
         {u""_s, {24}, u"ALL"_s, {u"C-01"_s, u"G-01"_s, u"G-02"_s, u"M-01"_s}},
@@ -67,17 +76,25 @@ TEST(CardSearch, NarrowsTheListAsTypedCombinedWithBoxesAndIllustrator) {
         {u"引く"_s, {4}, u"ALL"_s, {u"G-01"_s}},                 // a faction box narrows
         {u"a"_s, {24}, u"nolo"_s, {u"G-02"_s}},                  // and the illustrator
         {u"引く"_s, {24, 12}, u"ALL"_s, {}},                     // and a type box
+        // Before any box is ticked: searched among what "ALL" lists; emptied, the list is
+        // empty as at start-up; an illustrator chosen then lists the cards with no code.
+        {u"かーばんくる"_s, {}, u"ALL"_s, {u"G-01"_s}, true},
+        {u""_s, {}, u"ALL"_s, {}, true},
+        {u""_s, {}, u"ALL"_s, {u""_s}, true},
     };
     CardSearch search;
     QStringList lines;
-    for (const auto& [typed, boxes, illustrator, codes] : cases) {
+    for (const Narrowing& narrowing : cases) {
         FilterBoxes checked{};
-        for (int box : boxes) {
+        for (int box : narrowing.Boxes) {
             checked[box] = true;
         }
-        search.SetQuery(typed);
-        MatchingCardLines(catalogue, MakeSelection(checked), illustrator, search, lines);
-        EXPECT_EQ(Codes(lines), codes) << typed.toStdString();
+        const SelectionState selection =
+            narrowing.NoBoxTickedYet ? SelectionState{} : MakeSelection(checked);
+        search.SetQuery(narrowing.Typed);
+        MatchingCardLines(catalogue, selection, narrowing.Illustrator, search, lines);
+        EXPECT_EQ(Codes(lines), narrowing.Codes)
+            << "row " << &narrowing - cases << ": " << narrowing.Typed.toStdString();
     }
 }
 

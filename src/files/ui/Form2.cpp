@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QStyle>
 
-#include "files/ui/DialogFolder.h"
-#include "files/ui/DirectoryListing.h"
+#include "files/DialogFolder.h"
+#include "files/DirectoryListing.h"
 #include "files/ui/ScreenCentre.h"
 #include "ui_Form2.h"
 

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "files/ui/DialogFolder.h"
+#include "files/DialogFolder.h"
 #include "files/ui/ScreenCentre.h"
 #include "ui_Form3.h"
 

@@ -12,8 +12,10 @@ class SearchTest : public Form1Test {
   protected:
     void SetUp() override {
         Form1Test::SetUp();
+        // With a card of no code, which the first pattern matches before any box is ticked.
         WriteBytes(cardListPath_,
-                   CardListBytes(FixtureCardLines() << CardLine("E-1", U(u"カーバンクル"))));
+                   CardListBytes(FixtureCardLines() << CardLine("E-1", U(u"カーバンクル"))
+                                                    << CardLine("", U(u"名無しの兵"))));
         Start();
         form_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));

@@ -11,11 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
-
 #include <functional>
 
-#include "files/ui/DirectoryListing.h"
 #include "files/ui/FileWindows.h"
 #include "support/ListRows.h"
 #include "support/QtPrinters.h"
@@ -306,21 +303,6 @@ TEST_F(FileDialogs, SavingAgainWhileAskedShowsTheSameQuestion) {
     EXPECT_TRUE(windows_->Confirmation() == confirmation && confirmation->isVisible());
     QTest::mouseClick(confirmation->findChild<QWidget*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(actions_.Calls.last(), "write deck a<b>&c.htm");
-}
-
-// A file the user cannot read is still there to be replaced, so the question is asked. (As a
-// user: root reads every file.)
-TEST(FileIsAtPath, UnreadableFileIsThere) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("locked.dek");
-    const auto check = [&] {
-        if (!test::AsUserWrite(dir.path(), path, "", path, 0) ||
-            QFile(path).open(QIODevice::ReadOnly)) {
-            return 3;  // it must really be unreadable
-        }
-        return FileIsAtPath(path) ? 0 : 1;
-    };
-    EXPECT_EXIT(_exit(check()), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-#include "files/ui/DialogFolder.h"
+#include "files/DialogFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
-#include "files/ui/DirectoryListing.h"
+#include "files/DirectoryListing.h"
 
 namespace kestrava {
 

@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "search/Folding.h"
+#include "platform/Folding.h"
 
 namespace kestrava {
 namespace {

@@ -1,4 +1,4 @@
-#include "search/Folding.h"
+#include "platform/Folding.h"
 
 namespace kestrava {
 

@@ -1,4 +1,4 @@
-#include "files/ui/DirectoryListing.h"
+#include "files/DirectoryListing.h"
 
 #include <QDir>
 #include <QFileInfo>
