@@ -29,10 +29,11 @@ function(kestrava_app_library)
     # Promoted widgets of the main window live in the concerns' ui/ folders.
     set_target_properties(gui_app PROPERTIES AUTOUIC_SEARCH_PATHS
         "${CMAKE_SOURCE_DIR}/src/search/ui;${CMAKE_SOURCE_DIR}/src/deck/ui;${CMAKE_SOURCE_DIR}/src/files/ui")
-    target_compile_definitions(gui_app PUBLIC KESTRAVA_VERSION="${PROJECT_VERSION}"
-        KESTRAVA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-        KESTRAVA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-        KESTRAVA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+    # The version in a generated header rather than on every command line: a new version
+    # rebuilds only the files that include app/Version.h.
+    configure_file(${CMAKE_SOURCE_DIR}/src/app/Version.h.in
+                   ${CMAKE_BINARY_DIR}/generated/app/Version.h @ONLY)
+    target_include_directories(gui_app PUBLIC ${CMAKE_BINARY_DIR}/generated)
     target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files gui_sample
                                   PRIVATE kestrava_build_flags)
     # Where the toolkit draws text with fontconfig, the program reads its configuration early.
