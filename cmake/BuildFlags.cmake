@@ -15,7 +15,7 @@ endif()
 
 if(KESTRAVA_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-        message(FATAL_ERROR "The fuzz targets need clang (CC=clang CXX=clang++)")
+        message(FATAL_ERROR "The fuzz targets need clang (cmake --preset fuzz)")
     endif()
     # Coverage hooks, sanitizers and the containers' own index checks (an index past the end
     # can still be inside the allocation) in every library the fuzz targets link.
