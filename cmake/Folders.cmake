@@ -7,7 +7,7 @@ function(kestrava_logic folder)
          ${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/src/${folder}/*.h)
     add_library(core_${folder} STATIC ${sources})
     target_include_directories(core_${folder} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(core_${folder} PUBLIC Qt6::Core ${ARGN})
+    target_link_libraries(core_${folder} PUBLIC Qt6::Core ${ARGN} PRIVATE kestrava_build_flags)
 endfunction()
 
 function(kestrava_widgets folder)
@@ -16,7 +16,7 @@ function(kestrava_widgets folder)
          ${CMAKE_SOURCE_DIR}/src/${folder}/ui/*.ui)
     add_library(gui_${folder} STATIC ${sources})
     target_include_directories(gui_${folder} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(gui_${folder} PUBLIC Qt6::Widgets ${ARGN})
+    target_link_libraries(gui_${folder} PUBLIC Qt6::Widgets ${ARGN} PRIVATE kestrava_build_flags)
 endfunction()
 
 function(kestrava_app_library)
@@ -29,11 +29,13 @@ function(kestrava_app_library)
     # Promoted widgets of the main window live in the concerns' ui/ folders.
     set_target_properties(gui_app PROPERTIES AUTOUIC_SEARCH_PATHS
         "${CMAKE_SOURCE_DIR}/src/search/ui;${CMAKE_SOURCE_DIR}/src/deck/ui;${CMAKE_SOURCE_DIR}/src/files/ui")
-    target_compile_definitions(gui_app PUBLIC KESTRAVA_VERSION="${PROJECT_VERSION}"
-        KESTRAVA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-        KESTRAVA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-        KESTRAVA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
-    target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files gui_sample)
+    # The version in a generated header rather than on every command line: a new version
+    # rebuilds only the files that include app/Version.h.
+    configure_file(${CMAKE_SOURCE_DIR}/src/app/Version.h.in
+                   ${CMAKE_BINARY_DIR}/generated/app/Version.h @ONLY)
+    target_include_directories(gui_app PUBLIC ${CMAKE_BINARY_DIR}/generated)
+    target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files gui_sample
+                                  PRIVATE kestrava_build_flags)
     # Where the toolkit draws text with fontconfig, the program reads its configuration early.
     find_package(Fontconfig)
     if(Fontconfig_FOUND)

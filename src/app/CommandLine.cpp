@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "app/Version.h"
+
 namespace kestrava {
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "app/Version.h"
 #include "files/ui/ScreenCentre.h"
 #include "ui_frmSplash.h"
 

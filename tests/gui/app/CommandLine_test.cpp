@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "app/CommandLine.h"
+#include "app/Version.h"
 #include "support/QtPrinters.h"
 
 namespace kestrava::test {
@@ -38,7 +39,7 @@ TEST(CommandLine, ADeckArgumentBecomesAFullPath) {
 TEST(CommandLine, HelpVersionAndMisuseEndWithoutStarting) {
     const QString help = Parse({"--help"}).Output;
     ASSERT_TRUE(help.startsWith("Usage: brelvik [options] [DECK]\n")) << help.toStdString();
-    const QString version = "brelvik 0.0.8\n";
+    const QString version = "brelvik " KESTRAVA_VERSION "\n";
     const std::tuple<QStringList, int, QString, QString> cases[] = {
         {{"--version"}, 0, version, ""},
         {{"mine.dek", "-v"}, 0, version, ""},

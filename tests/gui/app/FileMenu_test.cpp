@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "Form1Fixture.h"
+#include "app/Version.h"
 #include "app/frmSplash.h"
 #include "files/ui/FileWindows.h"
 #include "platform/TextFile.h"
@@ -123,7 +124,8 @@ TEST_F(FileMenuTest, QuitLeavesDialogsOpenAboutIsOneWindow) {
     QPointer<frmSplash> about = form_->Splash();
     form_->findChild<QAction*>("About")->trigger();
     ASSERT_EQ(form_->Splash(), about);
-    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), U(u"Version 0.0.8α"));
+    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(),
+              U(u"Version " KESTRAVA_VERSION u"α"));
     QTest::keyClick(about, Qt::Key_Shift);  // a modifier alone keeps it
     EXPECT_TRUE(about->isVisible());
     QTest::keyClick(about, Qt::Key_Escape);

@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "app/Form1.h"
+#include "app/Version.h"
 #include "platform/TextFile.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
@@ -46,10 +47,11 @@ QProcessEnvironment ShellEnvironment(const QTemporaryDir& runtimeDir, const char
 TEST(Program, AnswersWithoutAWindow) {
     QTemporaryDir runtimeDir;
     ASSERT_TRUE(runtimeDir.isValid());
+    const QString version = "brelvik " KESTRAVA_VERSION "\n";
     // Arguments, platform, exit code, output and errors begin.
     const std::tuple<QStringList, const char*, int, QString, QString> cases[] = {
-        {{"--version"}, nullptr, 0, "brelvik 0.0.8\n", ""},
-        {{"-platform", "offscreen", "-v"}, nullptr, 0, "brelvik 0.0.8\n", ""},  // Qt's option
+        {{"--version"}, nullptr, 0, version, ""},
+        {{"-platform", "offscreen", "-v"}, nullptr, 0, version, ""},  // Qt's option
         {{"one.dek", "two.dek"}, nullptr, 2, "", "brelvik: Too many arguments"},
         {{"--bogus"}, nullptr, 2, "", "brelvik: Unknown option 'bogus'.\n\nUsage: brelvik"}};
     for (const auto& [arguments, platform, exitCode, outputStart, errorsStart] : cases) {
