@@ -39,37 +39,30 @@ class CardListTest : public ::testing::Test {
     CardCatalogue catalogue_;
 };
 
-// Texts are kept as they stand: blanks, quotes and all.
+// Texts are kept as they stand: blanks, quotes, NUL and all.
 TEST_F(CardListTest, ReadsEveryColumnIntoItsField) {
-    QList<QPair<int, QString>> columns;
+    const QString name = QString::fromUtf16(u"ﾄﾞﾗｺﾞﾝ～王 ").insert(3, QChar(0));
+    QStringList columns = {"D-1", name};
+    QList<QPair<int, QString>> overrides;
     for (int column = 3; column <= 31; ++column) {
-        columns << qMakePair(column, QString(" \"t%1 ").arg(column));
+        const bool number = QList<int>{5, 6, 9, 14, 15, 16, 20, 21, 22, 23}.contains(column);
+        columns << (number ? QString::number(column * 100) : QString(" \"t%1 ").arg(column));
+        overrides << qMakePair(column, columns.back());
     }
-    const int numbers[] = {5, 6, 9, 14, 15, 16, 20, 21, 22, 23};
-    for (int column : numbers) {
-        columns << qMakePair(column, QString::number(column * 100));
-    }
-    ASSERT_EQ(Load(test::CardListBytes({CardLine("D-1", "ﾄﾞﾗｺﾞﾝ～王 ", columns)})), 1);
+    ASSERT_EQ(Load(test::CardListBytes({CardLine("D-1", name, overrides)})), 1);
     const CardRecord& card = catalogue_.CardTable()[0];
-    EXPECT_EQ(card.Code, "D-1");
+    const auto n = [](qint16 value) { return QString::number(value); };
+    EXPECT_EQ(
+        QStringList({card.Code,           card.Name,         card.Illustrator, card.Rarity,
+                     n(card.CostSymbols), n(card.CostValue), card.CardType,    card.SubType,
+                     n(card.Upkeep),      card.SortieCost,   card.Charge,      card.Trample,
+                     card.Counter,        n(card.Shooting),  n(card.Siege),    n(card.Plunder),
+                     card.UpperText,      card.LowerText,    card.StatsText,   n(card.Attack),
+                     n(card.Defense),     n(card.Speed),     n(card.Gear),     card.CastleText,
+                     card.Formation1,     card.Grid1,        card.Formation2,  card.Grid2,
+                     card.Ambush,         card.Scout,        card.Flank}),
+        columns);
     EXPECT_EQ(card.Faction, QString::fromUtf16(u"デ・バース帝国"));
-    EXPECT_EQ(card.Name, QString::fromUtf16(u"ﾄﾞﾗｺﾞﾝ～王 "));
-    const QString texts[] = {card.Illustrator, card.Rarity,    card.CardType,   card.SubType,
-                             card.SortieCost,  card.Charge,    card.Trample,    card.Counter,
-                             card.UpperText,   card.LowerText, card.StatsText,  card.CastleText,
-                             card.Formation1,  card.Grid1,     card.Formation2, card.Grid2,
-                             card.Ambush,      card.Scout,     card.Flank};
-    const int textColumns[] = {3,  4,  7,  8,  10, 11, 12, 13, 17, 18,
-                               19, 24, 25, 26, 27, 28, 29, 30, 31};
-    for (size_t i = 0; i < std::size(texts); ++i) {
-        EXPECT_EQ(texts[i], QString(" \"t%1 ").arg(textColumns[i]));
-    }
-    const qint16 values[] = {card.CostSymbols, card.CostValue, card.Upkeep, card.Shooting,
-                             card.Siege,       card.Plunder,   card.Attack, card.Defense,
-                             card.Speed,       card.Gear};
-    for (size_t i = 0; i < std::size(values); ++i) {
-        EXPECT_EQ(values[i], numbers[i] * 100);
-    }
 }
 
 // A line of the given length in bytes, its upper text filling it.
@@ -124,10 +117,14 @@ TEST_F(CardListTest, FactionOfACodeIsCaseSensitive) {
     }
 }
 
+// A full table ends the reading: a read that would fail after it is never made. A shorter list
+// then replaces it whole.
 TEST_F(CardListTest, TableLimitAndReloads) {
-    EXPECT_EQ(Load(Lines(1030)), 1025);
-    EXPECT_EQ(catalogue_.CardTable()[1024].Code, "G-1024");
-    // A shorter list replaces the longer one whole.
+    const QByteArray full = Lines(kCardTableSize);
+    test::FailingDevice device(full + Lines(5, "M"), full.size() + 1);
+    ASSERT_EQ(LoadCardList(catalogue_, device), CardListLoad::Loaded);
+    EXPECT_EQ(catalogue_.CardCount(), kCardTableSize);
+    EXPECT_EQ(catalogue_.CardTable()[kCardTableSize - 1].Code, "G-1024");
     EXPECT_EQ(Load(Lines(3, "M")), 3);
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("G-0003")), -1);
     EXPECT_EQ(catalogue_.FindCardIndexByCode(QString("M-0002")), 2);
@@ -152,18 +149,9 @@ TEST_F(CardListTest, FailedLoadChangesNothing) {
 
 // Cards added one at a time are indexed as a loaded list is: one lookup, one list order.
 TEST(CardCatalogue, AddedCardsAreIndexedAsLoadedOnes) {
-    std::vector<CardRecord> cards;
-    for (const char* card : {"G-2|b", "C-1|a", "G-2|b", "E-5|", "C-1|a", "A-0|z"}) {
-        CardRecord record;
-        record.Code = QString(card).section('|', 0, 0);
-        record.Name = QString(card).section('|', 1);
-        cards.push_back(record);
-    }
-    CardCatalogue added, loaded;
-    for (const CardRecord& card : cards) {
-        ASSERT_TRUE(added.AddCard(card));
-    }
-    loaded.ReplaceCards(cards);
+    CardCatalogue added = test::CatalogueOf({"G-2|b", "C-1|a", "G-2|b", "E-5|", "C-1|a", "A-0|z"});
+    CardCatalogue loaded;
+    loaded.ReplaceCards(added.CardTable());
     for (const CardCatalogue* catalogue : {&added, &loaded}) {
         EXPECT_EQ(catalogue->ListOrder(), std::vector<int>({5, 1, 4, 3, 0, 2}));
         EXPECT_EQ(catalogue->FindCardIndexByCode(QString("G-2")), 0);
@@ -171,9 +159,9 @@ TEST(CardCatalogue, AddedCardsAreIndexedAsLoadedOnes) {
         EXPECT_EQ(catalogue->CardListLine(3), "E-5 ");
     }
     CardCatalogue full;
-    full.ReplaceCards(std::vector<CardRecord>(kCardTableSize + 3, cards[0]));
+    full.ReplaceCards(std::vector<CardRecord>(kCardTableSize + 3, added.CardTable()[0]));
     EXPECT_EQ(full.CardCount(), kCardTableSize);
-    EXPECT_FALSE(full.AddCard(cards[1]));
+    EXPECT_FALSE(full.AddCard(added.CardTable()[1]));
     EXPECT_EQ(full.FindCardByCode(QString("C-1")), nullptr);
 }
 

@@ -2,14 +2,13 @@
 // clipboard text and deck file read back into the deck they came from.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "deck/DeckEditing.h"
 #include "files/ClipboardText.h"
 #include "files/DeckFile.h"
 #include "files/DeckLineLayout.h"
 #include "files/DeckListImport.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 namespace kestrava {
 
@@ -25,35 +24,19 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 CardCatalogue Cards() {
-    CardCatalogue catalogue;
-    const std::tuple<QString, QString, QString> cards[] = {
-        {u"G-001"_s, u"森の城"_s, u"城"_s},
-        {u"G-002"_s, u"緑の弓兵"_s, u"兵力"_s},
-        {u"G-003"_s, u"ﾘﾝﾄﾞﾙﾑ砦"_s, u"城"_s},
-        {u"C-010"_s, u"王冠ー第三軍団"_s, u"兵力"_s},
-        {u"C-011"_s, u"碧旗・参謀"_s, u"指揮官"_s},
-        {u"D-020"_s, u"影の将"_s, u"英雄"_s},
-        {u"D-020"_s, u"影の将・改"_s, u"英雄"_s},
-        {u"E-030"_s, u"ほのおの剣"_s, u"戦法"_s},
-        {u"E-031"_s, u"ホノオノ剣"_s, u"戦法"_s},
-        {u"M-040"_s, u"Aria Gate"_s, u"計略"_s},
-        {u"C-100"_s, QString(u"霧"_s).repeated(33), u"配下"_s},  // 72 bytes with its code
-    };
-    for (const auto& [code, name, type] : cards) {
-        CardRecord card;
-        card.Code = code;
-        card.Name = name;
-        card.CardType = type;
-        card.Rarity = u"Common"_s;
-        catalogue.AddCard(card);
-    }
-    return catalogue;
+    return test::CatalogueOf({u"G-001|森の城|城"_s, u"G-002|緑の弓兵|兵力"_s,
+                              u"G-003|ﾘﾝﾄﾞﾙﾑ砦|城"_s, u"C-010|王冠ー第三軍団|兵力"_s,
+                              u"C-011|碧旗・参謀|指揮官"_s, u"D-020|影の将|英雄"_s,
+                              u"D-020|影の将・改|英雄"_s, u"E-030|ほのおの剣|戦法"_s,
+                              u"E-031|ホノオノ剣|戦法"_s, u"M-040|Aria Gate|計略"_s,
+                              // 72 bytes with its code
+                              u"C-100|"_s + QString(u"霧"_s).repeated(33) + u"|配下"_s});
 }
 
 const char16_t* const kStatusWords[] = {u"一致", u"候補", u"不明", u"無視"};
 
-// Each line as "status count card|card note", then the total of the deck it makes.
-QStringList Describe(const DeckListImport& import, const ImportedDeck& deck) {
+// Each line as "status count card|card (note)", then " = " and the total of the deck it makes.
+QString Describe(const DeckListImport& import, const ImportedDeck& deck) {
     QStringList shown;
     for (std::size_t row = 0; row < import.Lines.size(); ++row) {
         const ImportLine& line = import.Lines[row];
@@ -70,69 +53,60 @@ QStringList Describe(const DeckListImport& import, const ImportedDeck& deck) {
         }
         shown << text;
     }
-    return shown << u"Total "_s + QString::number(deck.Value.Total);
+    return shown.join(u", "_s) + u" = "_s + QString::number(deck.Value.Total);
 }
 
 TEST(DeckListImport, EveryShapeOfLine) {
     const CardCatalogue catalogue = Cards();
+    const QString mist = u"C-100 "_s + QString(u"霧"_s).repeated(33);
+    // What the texts after it each read as.
     const std::pair<QString, QStringList> cases[] = {
-        {u"G-001 森の城"_s, {u"一致 1 G-001 森の城"_s, u"Total 1"_s}},
-        {u"G-001"_s, {u"一致 1 G-001 森の城"_s, u"Total 1"_s}},
-        {DeckEntryLine({u"G-002 緑の弓兵"_s, 3}, 0), {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
-        {DeckEntryLine({u"C-100 "_s + QString(u"霧"_s).repeated(33), 2}, 0),
-         {u"一致 2 C-100 "_s + QString(u"霧"_s).repeated(33), u"Total 2"_s}},
-        {u"G-002 緑の弓兵 × 2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"G-002 緑の弓兵 x 2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"G-002 緑の弓兵 X2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"G-002 緑の弓兵*2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"G-002 緑の弓兵x2"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"2 G-002 緑の弓兵"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"3×G-002"_s, {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
-        {u"3xG-002"_s, {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
-        {u"4枚 森の城"_s, {u"一致 4 G-001 森の城"_s, u"Total 4"_s}},
-        {u"森の城 3枚"_s, {u"一致 3 G-001 森の城"_s, u"Total 3"_s}},
-        {u"Ｇ－００２　緑の弓兵　×　３"_s, {u"一致 3 G-002 緑の弓兵"_s, u"Total 3"_s}},
-        {u"２ 緑の弓兵"_s, {u"一致 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"りんどるむ砦 ＊２"_s, {u"一致 2 G-003 ﾘﾝﾄﾞﾙﾑ砦"_s, u"Total 2"_s}},
-        {u"王冠－第三軍団 4"_s, {u"一致 4 C-010 王冠ー第三軍団"_s, u"Total 4"_s}},
-        {u"碧旗参謀×1"_s, {u"一致 1 C-011 碧旗・参謀"_s, u"Total 1"_s}},
-        {u"aria gate x2"_s, {u"一致 2 M-040 Aria Gate"_s, u"Total 2"_s}},
-        {u"  G-001   森の城   ×   1  "_s, {u"一致 1 G-001 森の城"_s, u"Total 1"_s}},
-        {u"\tG-001\t×\t2"_s, {u"一致 2 G-001 森の城"_s, u"Total 2"_s}},
-        {u"D-020"_s, {u"候補 1 D-020 影の将|D-020 影の将・改"_s, u"Total 1"_s}},
-        {u"D-020 影の将・改 ×1"_s, {u"一致 1 D-020 影の将・改"_s, u"Total 1"_s}},
-        {u"ほのおの剣 2"_s, {u"候補 2 E-030 ほのおの剣|E-031 ホノオノ剣"_s, u"Total 2"_s}},
-        {u"Z-999 森の城"_s, {u"候補 1 G-001 森の城"_s, u"Total 1"_s}},
-        {u"弓兵 ×2"_s, {u"候補 2 G-002 緑の弓兵"_s, u"Total 2"_s}},
-        {u"Z-999 謎のカード ×2"_s, {u"不明 2 Z-999 謎のカード"_s, u"Total 0"_s}},
-        {u"謎のカード"_s, {u"不明 1 ? 謎のカード"_s, u"Total 0"_s}},
-        {u"Box2"_s, {u"不明 1 ? Box2"_s, u"Total 0"_s}},
-        {u"Z-9 星🌟〜"_s, {u"不明 1 Z-9 星?～"_s, u"Total 0"_s}},  // as a deck file keeps it
-        {u"G-002 緑の弓兵 × 0"_s, {u"無視 0枚"_s, u"Total 0"_s}},
-        {u"G-002 緑の弓兵 × 9"_s, {u"一致 9 G-002 緑の弓兵 (9枚 → 4枚)"_s, u"Total 4"_s}},
-        {u"12 G-002"_s, {u"一致 12 G-002 緑の弓兵 (12枚 → 4枚)"_s, u"Total 4"_s}},
-        {u"G-002 ×2\r\n緑の弓兵 2枚\nG-002 緑の弓兵 × 1"_s,
-         {u"一致 2 G-002 緑の弓兵 (計5枚 → 4枚)"_s, u"一致 2 G-002 緑の弓兵 (1行目に合算)"_s,
-          u"一致 1 G-002 緑の弓兵 (1行目に合算)"_s, u"Total 4"_s}},
-        {u"1 G-001\r\rG-001"_s,
-         {u"一致 1 G-001 森の城 (計2枚)"_s, u"無視 空行"_s, u"一致 1 G-001 森の城 (1行目に合算)"_s,
-          u"Total 2"_s}},
-        {SeparatorLine(), {u"無視 区切り線"_s, u"Total 0"_s}},
-        {TotalLine(40), {u"無視 合計"_s, u"Total 0"_s}},
-        {u"合計：４０枚"_s, {u"無視 合計"_s, u"Total 0"_s}},
-        {u"デッキ構成"_s, {u"無視 デッキ構成"_s, u"Total 0"_s}},
-        {u"ガイア族12枚"_s, {u"無視 デッキ構成"_s, u"Total 0"_s}},
-        {u"城     0枚"_s, {u"無視 デッキ構成"_s, u"Total 0"_s}},
-        {u"【城デッキ】"_s, {u"無視 見出し"_s, u"Total 0"_s}},
-        {u"# 速攻型"_s, {u"無視 見出し"_s, u"Total 0"_s}},
-        {u"メインデッキ："_s, {u"無視 見出し"_s, u"Total 0"_s}},
-        {u"デッキ名：速攻"_s, {u"無視 デッキ名"_s, u"Total 0"_s}},
-        {u"G-001 "_s + QString(u"霧"_s).repeated(1100), {u"無視 長すぎる行"_s, u"Total 0"_s}},
+        {u"一致 1 G-001 森の城 = 1"_s,
+         {u"G-001 森の城"_s, u"G-001"_s, u"  G-001   森の城   ×   1  "_s}},
+        {u"一致 2 G-002 緑の弓兵 = 2"_s,
+         {u"G-002 緑の弓兵 × 2"_s, u"G-002 緑の弓兵 x 2"_s, u"G-002 緑の弓兵 X2"_s,
+          u"G-002 緑の弓兵*2"_s, u"G-002 緑の弓兵x2"_s, u"2 G-002 緑の弓兵"_s, u"２ 緑の弓兵"_s}},
+        {u"一致 3 G-002 緑の弓兵 = 3"_s,
+         {DeckEntryLine({u"G-002 緑の弓兵"_s, 3}, 0), u"3×G-002"_s, u"3xG-002"_s,
+          u"Ｇ－００２　緑の弓兵　×　３"_s}},
+        {u"一致 2 "_s + mist + u" = 2"_s, {DeckEntryLine({mist, 2}, 0)}},
+        {u"一致 4 G-001 森の城 = 4"_s, {u"4枚 森の城"_s}},
+        {u"一致 3 G-001 森の城 = 3"_s, {u"森の城 3枚"_s}},
+        {u"一致 2 G-001 森の城 = 2"_s, {u"\tG-001\t×\t2"_s}},
+        {u"一致 2 G-003 ﾘﾝﾄﾞﾙﾑ砦 = 2"_s, {u"りんどるむ砦 ＊２"_s}},
+        {u"一致 4 C-010 王冠ー第三軍団 = 4"_s, {u"王冠－第三軍団 4"_s}},
+        {u"一致 1 C-011 碧旗・参謀 = 1"_s, {u"碧旗参謀×1"_s}},
+        {u"一致 2 M-040 Aria Gate = 2"_s, {u"aria gate x2"_s}},
+        {u"候補 1 D-020 影の将|D-020 影の将・改 = 1"_s, {u"D-020"_s}},
+        {u"一致 1 D-020 影の将・改 = 1"_s, {u"D-020 影の将・改 ×1"_s}},
+        {u"候補 2 E-030 ほのおの剣|E-031 ホノオノ剣 = 2"_s, {u"ほのおの剣 2"_s}},
+        {u"候補 1 G-001 森の城 = 1"_s, {u"Z-999 森の城"_s}},
+        {u"候補 2 G-002 緑の弓兵 = 2"_s, {u"弓兵 ×2"_s}},
+        {u"不明 2 Z-999 謎のカード = 0"_s, {u"Z-999 謎のカード ×2"_s}},
+        {u"不明 1 ? 謎のカード = 0"_s, {u"謎のカード"_s}},
+        {u"不明 1 ? Box2 = 0"_s, {u"Box2"_s}},
+        {u"不明 1 Z-9 星?～ = 0"_s, {u"Z-9 星🌟〜"_s}},  // as a deck file keeps it
+        {u"無視 0枚 = 0"_s, {u"G-002 緑の弓兵 × 0"_s}},
+        {u"一致 9 G-002 緑の弓兵 (9枚 → 4枚) = 4"_s, {u"G-002 緑の弓兵 × 9"_s}},
+        {u"一致 12 G-002 緑の弓兵 (12枚 → 4枚) = 4"_s, {u"12 G-002"_s}},
+        {u"一致 2 G-002 緑の弓兵 (計5枚 → 4枚), 一致 2 G-002 緑の弓兵 (1行目に合算), "
+         u"一致 1 G-002 緑の弓兵 (1行目に合算) = 4"_s,
+         {u"G-002 ×2\r\n緑の弓兵 2枚\nG-002 緑の弓兵 × 1"_s}},
+        {u"一致 1 G-001 森の城 (計2枚), 無視 空行, 一致 1 G-001 森の城 (1行目に合算) = 2"_s,
+         {u"1 G-001\r\rG-001"_s}},
+        {u"無視 区切り線 = 0"_s, {SeparatorLine()}},
+        {u"無視 合計 = 0"_s, {TotalLine(40), u"合計：４０枚"_s}},
+        {u"無視 デッキ構成 = 0"_s, {u"デッキ構成"_s, u"ガイア族12枚"_s, u"城     0枚"_s}},
+        {u"無視 見出し = 0"_s, {u"【城デッキ】"_s, u"# 速攻型"_s, u"メインデッキ："_s}},
+        {u"無視 デッキ名 = 0"_s, {u"デッキ名：速攻"_s}},
+        {u"無視 長すぎる行 = 0"_s, {u"G-001 "_s + QString(u"霧"_s).repeated(1100)}},
     };
-    for (const auto& [text, expected] : cases) {
-        const DeckListImport import = ParseDeckList(text, catalogue);
-        EXPECT_EQ(Describe(import, BuildImportedDeck(import, {}, {})), expected)
-            << text.toStdString();
+    for (const auto& [expected, texts] : cases) {
+        for (const QString& text : texts) {
+            const DeckListImport import = ParseDeckList(text, catalogue);
+            EXPECT_EQ(Describe(import, BuildImportedDeck(import, {}, {})), expected)
+                << text.toStdString();
+        }
     }
 }
 

@@ -130,6 +130,40 @@ TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
     EXPECT_EQ(dir.entryList(all).size(), 7);
 }
 
+// A file size limit makes every write past it fail: at the first byte, in the middle, at the
+// last byte. The save reports failure, an old file keeps every byte and no other file is left.
+TEST(WriteCp932Lines, SaveCutShortLosesNothing) {
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead of ending us
+    rlimit unlimited{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    QTemporaryDir temp;
+    const QDir dir(temp.path());
+    const QString path = dir.filePath("deck");
+    // Three lines reach the disk only when the save is committed; four hundred on the way.
+    for (int count : {3, 400}) {
+        const QStringList lines(count, "G-1 a  × 4");
+        const QByteArray full = EncodeCp932Lines(lines);
+        const rlim_t size = rlim_t(full.size());
+        for (const QByteArray old : {"old", ""}) {  // "": no old file
+            for (rlim_t limit : {rlim_t(0), size / 2, size - 1, size}) {
+                SCOPED_TRACE(::testing::Message() << count << old.constData() << limit);
+                QFile::remove(path);
+                if (!old.isEmpty()) {
+                    test::WriteBytes(path, old);
+                }
+                const rlimit cut{limit, unlimited.rlim_max};  // the soft limit goes back
+                ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &cut), 0);
+                const bool saved = WriteCp932Lines(path, lines);
+                ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+                EXPECT_EQ(saved, limit == size);
+                EXPECT_EQ(test::ReadBytes(path), limit == size ? full : old);
+                EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                          limit == size || !old.isEmpty() ? QStringList{"deck"} : QStringList{});
+            }
+        }
+    }
+}
+
 // No file can be made beside it, but the file itself may be written: it is, in place, and
 // kept as it was when that fails or the old bytes are too many to keep. (As a user: root
 // writes into any folder.)

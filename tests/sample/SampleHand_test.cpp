@@ -7,6 +7,7 @@
 
 #include "sample/SampleHand.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 namespace kestrava {
 namespace {
@@ -23,13 +24,8 @@ QStringList Cards(int count) {
 
 // A castle, a troop, and a type whose word only starts like the castle's.
 TEST(SampleHandTest, PilesHoldEveryCopyCastlesApart) {
-    CardCatalogue catalogue;
-    for (const auto& [code, type] : {std::pair{u"G001"_s, u"城"_s}, std::pair{u"C010"_s, u"兵力"_s},
-                                     std::pair{u"D080"_s, u"城塞"_s}}) {
-        CardRecord card;
-        card.Code = code, card.CardType = type;
-        catalogue.AddCard(card);
-    }
+    const CardCatalogue catalogue =
+        test::CatalogueOf({u"G001||城"_s, u"C010||兵力"_s, u"D080||城塞"_s});
     Deck deck;
     deck.Lines = {{u"C010 兵"_s, 3},   {u"G001 砦"_s, 2}, {u"X999 不明"_s, 1},
                   {u"D080 城塞"_s, 1}, {u"C010 兵"_s, 0}, {u"G001 砦"_s, -1}};

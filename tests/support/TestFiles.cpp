@@ -62,4 +62,17 @@ QByteArray CardListBytes(const QStringList& lines) {
     return EncodeCp932Lines(lines);
 }
 
+CardCatalogue CatalogueOf(const QStringList& cards) {
+    CardCatalogue catalogue;
+    for (const QString& card : cards) {
+        CardRecord record;
+        record.Code = card.section(u'|', 0, 0);
+        record.Name = card.section(u'|', 1, 1);
+        record.CardType = card.section(u'|', 2, 2);
+        record.Rarity = card.section(u'|', 3, 3);
+        EXPECT_TRUE(catalogue.AddCard(record)) << card.toStdString();
+    }
+    return catalogue;
+}
+
 }  // namespace kestrava::test

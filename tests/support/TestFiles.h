@@ -7,6 +7,8 @@
 
 #include <sys/types.h>
 
+#include "catalogue/CardRecord.h"
+
 namespace kestrava::test {
 
 // Writes bytes to path, replacing it; fails the running test when that is impossible.
@@ -29,5 +31,8 @@ QString CardLine(const QString& code, const QString& name,
 
 // Card list lines encoded as code page 932, each followed by CR LF.
 QByteArray CardListBytes(const QStringList& lines);
+
+// A catalogue of cards given as "code|name|type|rarity"; the fields left out are empty.
+CardCatalogue CatalogueOf(const QStringList& cards);
 
 }  // namespace kestrava::test
