@@ -4,8 +4,6 @@ namespace kestrava {
 
 namespace {
 
-constexpr char16_t kLongVowel = u'ー';
-
 char16_t FoldUnit(char16_t unit) {
     if (unit >= u'ぁ' && unit <= u'ゖ') {
         return char16_t(unit + (u'ァ' - u'ぁ'));  // ゔ becomes ヴ with the rest
@@ -13,21 +11,39 @@ char16_t FoldUnit(char16_t unit) {
     if (unit == u'ゝ' || unit == u'ゞ') {
         return char16_t(unit + (u'ヽ' - u'ゝ'));
     }
-    // NFKC has already made － into "-" and ｰ into ー; a code's "-" folds with them on both sides.
-    if (unit == u'-' || unit == u'―' || unit == u'‐' || unit == u'−') {
-        return kLongVowel;
+    // Input methods type 〜 where code page 932 has ～, which NFKC has already made "~".
+    if (unit == u'〜') {
+        return u'~';
     }
     return unit;
 }
 
+// Long-vowel marks and dashes (NFKC has made － "-" and ｰ "ー") are dropped with blanks and "・":
+// a missed ー is the commonest slip in typing a katakana name, and a code reads alike with or
+// without its "-".
 bool IsDropped(char16_t unit) {
-    return unit == u'・' || QChar::isSpace(unit);
+    switch (unit) {
+        case u'・':
+        case u'ー':
+        case u'-':
+        case u'‐':
+        case u'—':
+        case u'―':
+        case u'−':
+            return true;
+        default:
+            return QChar::isSpace(unit);
+    }
 }
 
 }  // namespace
 
 QString FoldForSearch(QStringView text) {
-    const QString normal = text.toString().normalized(QString::NormalizationForm_KC).toCaseFolded();
+    QString typed = text.toString();
+    // NFKC turns the spacing voiced marks into a blank and a combining mark, which then cannot
+    // join the kana before them; as combining marks they compose (カ゛ is ガ, ウ゛ is ヴ).
+    typed.replace(u'゛', u'\u3099').replace(u'゜', u'\u309A');
+    const QString normal = typed.normalized(QString::NormalizationForm_KC).toCaseFolded();
     QString folded;
     folded.reserve(normal.size());
     for (const QChar c : normal) {
