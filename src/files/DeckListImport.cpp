@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "catalogue/StringTable.h"
@@ -18,6 +20,8 @@
 namespace kestrava {
 
 namespace {
+
+using namespace Qt::Literals::StringLiterals;
 
 // A kept unknown line may get "? " in front and must still fit a deck line.
 constexpr qsizetype kMaxImportLineLength = kMaxCardLineLength - 2;
@@ -49,102 +53,139 @@ bool IsLetterMultiplier(QChar c) {
     return c == u'x' || c == u'X' || c == u'ｘ' || c == u'Ｘ';
 }
 
-bool IsLatinLetter(QChar c) {
-    const char16_t unit = c.unicode();
-    return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') ||
-           (unit >= u'ａ' && unit <= u'ｚ') || (unit >= u'Ａ' && unit <= u'Ｚ');
-}
-
 int ParseDigits(QStringView digits) {
     int value = 0;
     for (const QChar c : digits) {
-        value = std::min(value * 10 + DigitValue(c), kMaxWrittenCount);
+        if (DigitValue(c) >= 0) {
+            value = std::min(value * 10 + DigitValue(c), kMaxWrittenCount);
+        }
     }
     return value;
 }
 
+bool HasDigit(QStringView text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return DigitValue(c) >= 0; });
+}
+
+// A line taken apart: the card's part, the count written before or after it, and what follows
+// the count (a note).
 struct CountSplit {
-    QStringView Item;
+    QString Item;
+    QString Note;
     int Count = 1;
+    bool Negative = false;
 };
 
-// "item × n", "item x n", "item n", "item n枚", "item×n" and the like.
-bool SplitTrailingCount(QStringView line, CountSplit& split) {
-    qsizetype end = line.size();
-    const bool sheets = end > 0 && line[end - 1] == u'枚';
-    if (sheets) {
-        for (--end; end > 0 && IsBlank(line[end - 1]); --end) {
+constexpr auto kPatternOptions = QRegularExpression::UseUnicodePropertiesOption;
+
+// The ways a count follows the card, its digits (and sign) the first group.
+const std::array<QRegularExpression, 7>& CountsAfterTheCard() {
+    static const std::array<QRegularExpression, 7> patterns = {
+        // "× 4", "x4", "*4", "×4枚", "×-2", "x -1"; not the x of a word ("Box2")
+        QRegularExpression(
+            uR"((?:[×*＊✕✖]|(?<![A-Za-zＡ-Ｚａ-ｚ])[xXｘＸ])\s*(-?[0-9０-９]+)(?:\s*枚)?)"_s,
+            kPatternOptions),
+        // "(4)", "（２枚）"
+        QRegularExpression(uR"([(（]\s*(-?[0-9０-９]+)\s*枚?\s*[)）])"_s, kPatternOptions),
+        // "：4"
+        QRegularExpression(uR"([:：]\s*(-?[0-9０-９]+)(?:\s*枚)?)"_s, kPatternOptions),
+        // ",4" as a field of comma-separated values
+        QRegularExpression(uR"([,，]\s*(-?[0-9０-９]+)\s*枚?\s*(?=$|[,，]))"_s, kPatternOptions),
+        // "4枚", its digits not the end of a code ("G-001")
+        QRegularExpression(uR"((?<![A-Za-z0-9Ａ-Ｚａ-ｚ０-９\-])(-?[0-9０-９]+)\s*枚)"_s,
+                           kPatternOptions),
+        // " 4x"
+        QRegularExpression(uR"((?<=\s)([0-9０-９]+)\s*[xXｘＸ×](?=\s|$))"_s, kPatternOptions),
+        // " 4" ending the line
+        QRegularExpression(uR"((?<=\s)(-?[0-9０-９]+)$)"_s, kPatternOptions),
+    };
+    return patterns;
+}
+
+// The first count after some text: of all the ways, the one that starts first.
+bool SplitCountAfter(const QString& line, CountSplit& split) {
+    QRegularExpressionMatch first;
+    for (const QRegularExpression& pattern : CountsAfterTheCard()) {
+        for (auto found = pattern.globalMatch(line); found.hasNext();) {
+            const QRegularExpressionMatch match = found.next();
+            if (QStringView(line).first(match.capturedStart()).trimmed().isEmpty()) {
+                continue;
+            }
+            if (!first.hasMatch() || match.capturedStart() < first.capturedStart()) {
+                first = match;
+            }
+            break;
         }
     }
-    qsizetype digits = end;
-    while (digits > 0 && DigitValue(line[digits - 1]) >= 0) {
-        --digits;
-    }
-    if (digits == end) {
+    if (!first.hasMatch()) {
         return false;
     }
-    qsizetype item = digits;
-    while (item > 0 && IsBlank(line[item - 1])) {
-        --item;
+    split.Item = line.first(first.capturedStart()).trimmed();
+    split.Note = line.sliced(first.capturedEnd()).trimmed();
+    const QStringView digits = first.capturedView(1);
+    split.Negative = digits.startsWith(u'-');
+    split.Count = ParseDigits(digits);
+    // A row of comma-separated values: its fields are the words of the card.
+    if (first.captured(0).front() == u',' || first.captured(0).front() == u'，') {
+        split.Item.replace(u',', u' ').replace(u'，', u' ');
+        split.Item = split.Item.simplified();
     }
-    // Without a blank, a mark or 枚 the digits belong to the item ("G-001").
-    bool separated = sheets || item < digits;
-    // An "x" ending a Latin word is a letter of it ("Box 2").
-    if (item > 0 &&
-        (IsSymbolMultiplier(line[item - 1]) ||
-         (IsLetterMultiplier(line[item - 1]) && (item == 1 || !IsLatinLetter(line[item - 2]))))) {
-        --item;
-        separated = true;
-    }
-    split.Item = line.first(item).trimmed();
-    if (!separated || split.Item.isEmpty()) {
-        return false;
-    }
-    split.Count = ParseDigits(line.sliced(digits, end - digits));
     return true;
 }
 
-// "n item", "n× item", "nx item", "n枚 item".
-bool SplitLeadingCount(QStringView line, CountSplit& split) {
-    qsizetype digits = 0;
-    while (digits < line.size() && DigitValue(line[digits]) >= 0) {
-        ++digits;
-    }
-    if (digits == 0) {
-        return false;
-    }
+// "4 item", "4× item", "4x item", "4枚 item", "4, item", "4：item", "×4 item", "x4 item".
+bool SplitCountBefore(QStringView line, CountSplit& split) {
     const auto skipBlanks = [&](qsizetype at) {
         while (at < line.size() && IsBlank(line[at])) {
             ++at;
         }
         return at;
     };
+    const bool marked =
+        !line.isEmpty() && (IsSymbolMultiplier(line[0]) || IsLetterMultiplier(line[0]));
+    const qsizetype start = marked ? skipBlanks(1) : 0;
+    qsizetype digits = start;
+    while (digits < line.size() && DigitValue(line[digits]) >= 0) {
+        ++digits;
+    }
+    if (digits == start) {
+        return false;
+    }
     qsizetype item = skipBlanks(digits);
     if (item < line.size() && line[item] == u'枚') {
         item = skipBlanks(item + 1);
     }
-    if (item < line.size() &&
-        (IsSymbolMultiplier(line[item]) ||
-         // "3xC-001" or "3 x C-001", but not "3 xeno".
-         (IsLetterMultiplier(line[item]) &&
-          (item == digits || (item + 1 < line.size() && IsBlank(line[item + 1])))))) {
-        item = skipBlanks(item + 1);
+    if (!marked && item < line.size()) {
+        const QChar mark = line[item];
+        if (IsSymbolMultiplier(mark) || mark == u',' || mark == u'，' || mark == u':' ||
+            mark == u'：' ||
+            // "3xC-001" or "3 x C-001", but not "3 xeno".
+            (IsLetterMultiplier(mark) &&
+             (item == digits || (item + 1 < line.size() && IsBlank(line[item + 1]))))) {
+            item = skipBlanks(item + 1);
+        }
     }
-    // "100年" is a name, not a count.
+    // "100年" is a name, not a count; "x4C" no count either.
     if (item == digits || item == line.size()) {
         return false;
     }
-    split.Item = line.sliced(item).trimmed();
-    split.Count = ParseDigits(line.first(digits));
+    split.Item = line.sliced(item).trimmed().toString();
+    split.Count = ParseDigits(line.sliced(start, digits - start));
     return true;
 }
 
-CountSplit SplitCount(QStringView line) {
+CountSplit SplitCount(const QString& line) {
     CountSplit split;
-    if (!SplitTrailingCount(line, split) && !SplitLeadingCount(line, split)) {
-        split = {line, 1};
+    if (!SplitCountAfter(line, split) && !SplitCountBefore(line, split)) {
+        split.Item = line;
     }
     return split;
+}
+
+// "40枚", "40": a count of nothing.
+bool IsCountOnly(QStringView line) {
+    static const QRegularExpression count(uR"(^[0-9０-９]+\s*枚?$)"_s, kPatternOptions);
+    return count.match(line.toString()).hasMatch();
 }
 
 bool IsSeparatorLine(QStringView line) {
@@ -162,7 +203,8 @@ bool IsSeparatorLine(QStringView line) {
 
 bool IsTotalLine(QStringView line) {
     static const QRegularExpression total(
-        QStringLiteral(R"(^(?:total|合計枚数|合計|計)\s*[:：=＝]?\s*[0-9０-９]+\s*枚?$)"),
+        QStringLiteral(
+            R"(^(?:total|合計枚数|合計|計)\s*[:：=＝]?\s*[0-9０-９]+\s*(?:枚|cards?)?$)"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     return total.match(line.toString()).hasMatch();
 }
@@ -198,13 +240,42 @@ bool IsHeading(QStringView line) {
         {u'【', u'】'}, {u'[', u']'}, {u'［', u'］'}, {u'〔', u'〕'},
         {u'《', u'》'}, {u'<', u'>'}, {u'＜', u'＞'}, {u'〈', u'〉'},
     };
-    if (line.startsWith(u'#') || line.startsWith(u"//") || line.endsWith(u':') ||
+    static const QString kHeadingMarks = QStringLiteral("#■◆●◇□");
+    if (kHeadingMarks.contains(line.front()) || line.startsWith(u"//") || line.endsWith(u':') ||
         line.endsWith(u'：')) {
         return true;
     }
     return std::any_of(std::begin(kBrackets), std::end(kBrackets), [&](const auto& pair) {
         return line.size() >= 2 && line.front() == pair.first && line.back() == pair.second;
     });
+}
+
+// A section of a deck list, a card type or a faction, as a heading ("英雄 (3)", "兵力：20").
+bool IsHeadingWord(const QString& item, const FactionNameList& factionNames) {
+    static const QSet<QString> kSections = [] {
+        QSet<QString> words;
+        for (const char16_t* word :
+             {u"メインデッキ", u"サイドデッキ", u"エクストラデッキ", u"デッキ", u"メイン",
+              u"サイド", u"main deck", u"side deck", u"deck", u"main", u"side", u"sideboard",
+              u"合計", u"計", u"total"}) {
+            words.insert(FoldForSearch(word));
+        }
+        return words;
+    }();
+    const QString folded = FoldForSearch(item);
+    if (folded.isEmpty()) {
+        return false;
+    }
+    if (kSections.contains(folded)) {
+        return true;
+    }
+    for (int word = kWordHero; word <= kWordCastle; ++word) {
+        if (FoldForSearch(LoadWord(word)) == folded) {
+            return true;
+        }
+    }
+    return std::any_of(factionNames.begin(), factionNames.end(),
+                       [&](const QString& name) { return FoldForSearch(name) == folded; });
 }
 
 // "デッキ名：name" or "デッキ名 name"; false for any other line.
@@ -235,7 +306,8 @@ QString KeptText(QStringView item) {
 }
 
 // The cards behind an item: by exact code (the name telling cards with one code apart), by
-// the folded code or whole name, and, with less certainty, by a part of the name.
+// the folded code or whole name, and, with less certainty, by a part of the name. What the
+// item holds past the card's code and name becomes the line's note.
 class CardMatcher {
   public:
     explicit CardMatcher(const CardCatalogue& catalogue) : catalogue_(catalogue) {
@@ -251,6 +323,7 @@ class CardMatcher {
             if (!folded_.back().isEmpty()) {
                 foldedNames_[folded_.back()].push_back(i);
             }
+            longestName_ = std::max(longestName_, cards[i].Name.size());
         }
     }
 
@@ -264,20 +337,33 @@ class CardMatcher {
             cards = foldedCodes_.value(FoldForSearch(head));
         }
         if (!cards.empty()) {
-            if (cards.size() > 1 && !rest.isEmpty()) {
-                const QString name = FoldForSearch(rest);
-                std::vector<int> named;
-                std::copy_if(cards.begin(), cards.end(), std::back_inserter(named),
-                             [&](int card) { return folded_[card] == name; });
-                if (!named.empty()) {
-                    cards = std::move(named);
-                }
+            // The name after the code tells cards with one code apart; the rest is a note.
+            QStringView note = rest;
+            const auto isName = [&](const QString& name) {
+                return std::any_of(cards.begin(), cards.end(),
+                                   [&](int card) { return folded_[card] == name; });
+            };
+            if (const qsizetype end = NameEnd(rest, isName); end > 0) {
+                const QString name = FoldForSearch(rest.first(end));
+                cards.erase(std::remove_if(cards.begin(), cards.end(),
+                                           [&](int card) { return folded_[card] != name; }),
+                            cards.end());
+                note = rest.sliced(end).trimmed();
             }
+            line.Note = note.toString();
             return Set(line, cards.size() == 1 ? ImportStatus::Matched : ImportStatus::Candidates,
                        cards);
         }
         const QString folded = FoldForSearch(item);
         if (const std::vector<int> named = foldedNames_.value(folded); !named.empty()) {
+            return Set(line, named.size() == 1 ? ImportStatus::Matched : ImportStatus::Candidates,
+                       named);
+        }
+        // A whole name with a note after it.
+        const auto isName = [&](const QString& name) { return foldedNames_.contains(name); };
+        if (const qsizetype end = NameEnd(item, isName); end > 0) {
+            const std::vector<int> named = foldedNames_.value(FoldForSearch(item.first(end)));
+            line.Note = item.sliced(end).trimmed().toString();
             return Set(line, named.size() == 1 ? ImportStatus::Matched : ImportStatus::Candidates,
                        named);
         }
@@ -298,6 +384,20 @@ class CardMatcher {
     }
 
   private:
+    // The length of the longest start of text that folds to a name isName takes and ends a
+    // word (the end, a blank or a mark follows); 0 for none. A name is looked for only as long
+    // as the longest card's, with room for blanks.
+    template <typename IsName>
+    qsizetype NameEnd(QStringView text, const IsName& isName) const {
+        for (qsizetype end = std::min(text.size(), 2 * longestName_ + 8); end > 0; --end) {
+            if ((end == text.size() || !text[end].isLetterOrNumber()) &&
+                isName(FoldForSearch(text.first(end)))) {
+                return end;
+            }
+        }
+        return 0;
+    }
+
     // Cards whose folded name holds part or is held in it (a name with a note after it), the
     // names closest in length first.
     std::vector<int> PartialMatches(const QString& part) const {
@@ -333,6 +433,7 @@ class CardMatcher {
     QHash<QString, std::vector<int>> foldedCodes_;
     QHash<QString, std::vector<int>> foldedNames_;
     std::vector<QString> folded_;  // names, by card
+    qsizetype longestName_ = 0;
 };
 
 void Ignore(ImportLine& line, const QString& reason) {
@@ -368,12 +469,28 @@ void ParseLine(ImportLine& line, const CardMatcher& matcher, const CardCatalogue
     if (IsHeading(trimmed)) {
         return Ignore(line, QStringLiteral("見出し"));
     }
-    const CountSplit split = SplitCount(trimmed);
+    if (IsCountOnly(trimmed)) {
+        return Ignore(line, QStringLiteral("枚数のみ"));
+    }
+    const CountSplit split = SplitCount(trimmed.toString());
+    if (IsHeadingWord(split.Item, catalogue.FactionNames)) {
+        return Ignore(line, QStringLiteral("見出し"));
+    }
+    if (split.Negative) {
+        line.Status = ImportStatus::Unknown;
+        line.Reason = QStringLiteral("マイナスの枚数");
+        return;
+    }
     if (split.Count == 0) {
         return Ignore(line, QStringLiteral("0枚"));
     }
     line.Count = split.Count;
     matcher.Match(split.Item, line);
+    line.Note = QStringList{line.Note, split.Note}.join(u' ').trimmed();
+    // Another number beside the card may be the count the player meant.
+    if (line.Status == ImportStatus::Matched && HasDigit(line.Note)) {
+        line.Status = ImportStatus::Candidates;
+    }
 }
 
 // A deck file starts with its name and 80 "-"; this program's clipboard text has the same
@@ -385,10 +502,18 @@ bool IsDeckFileNameLine(const std::vector<ImportLine>& lines, std::size_t index)
              IsTotalLine(QStringView(lines[index + 2].Source).trimmed()));
 }
 
+void AddNote(QString& notes, const QString& note) {
+    notes += (notes.isEmpty() ? QString() : QStringLiteral("　")) + note;
+}
+
 }  // namespace
 
 DeckListImport ParseDeckList(QStringView text, const CardCatalogue& catalogue) {
     DeckListImport import;
+    // A byte-order mark a clipboard text may carry (a file's is gone in its decoding).
+    if (text.startsWith(u'\uFEFF')) {
+        text = text.sliced(1);
+    }
     int more = 0;
     for (qsizetype at = 0; at < text.size();) {
         qsizetype end = at;
@@ -444,26 +569,39 @@ ImportedDeck BuildImportedDeck(const DeckListImport& import,
     for (std::size_t row = 0; row < import.Lines.size(); ++row) {
         const ImportLine& line = import.Lines[row];
         const ImportChoice choice = row < choices.size() ? choices[row] : ImportChoice{};
+        if (line.Status == ImportStatus::Ignored) {
+            continue;
+        }
+        if (!line.Reason.isEmpty()) {
+            result.Notes[row] = line.Reason;
+        } else if (!line.Note.isEmpty()) {
+            result.Notes[row] = u'「' + line.Note + u'」';
+        }
+        const int count = choice.Count >= 0 ? choice.Count : line.Count;
         QString text;
+        if (count == 0) {
+            continue;
+        }
         if (line.Status == ImportStatus::Matched) {
             text = line.Cards.front();
         } else if (line.Status == ImportStatus::Candidates) {
             text =
                 line.Cards.value(std::clamp<qsizetype>(choice.Candidate, 0, line.Cards.size() - 1));
-        } else if (line.Status == ImportStatus::Unknown && choice.KeepUnknown) {
+        } else if (line.Status == ImportStatus::Unknown && choice.KeepUnknown &&
+                   !line.UnknownText.isEmpty()) {
             text = line.UnknownText;
         } else {
             continue;
         }
         if (const auto found = deckLineOf.constFind(text); found != deckLineOf.cend()) {
             Sum& sum = sums[*found];
-            sum.Count = std::min(sum.Count + line.Count, kMaxWrittenCount);
+            sum.Count = std::min(sum.Count + count, kMaxWrittenCount);
             sum.Merged = true;
-            result.Notes[row] = QStringLiteral("%1行目に合算").arg(sum.FirstRow + 1);
+            AddNote(result.Notes[row], QStringLiteral("%1行目に合算").arg(sum.FirstRow + 1));
             continue;
         }
         deckLineOf.insert(text, result.Value.Lines.size());
-        sums.push_back({row, line.Count, false});
+        sums.push_back({row, count, false});
         result.Value.Lines.push_back({text, 0});
     }
     // At most kMaxImportLines lines of kCopyLimit copies: the total stays far inside 16 bits.
@@ -474,9 +612,9 @@ ImportedDeck BuildImportedDeck(const DeckListImport& import,
         const QString asked =
             (sum.Merged ? QStringLiteral("計") : QString()) + QStringLiteral("%1枚").arg(sum.Count);
         if (sum.Count > kCopyLimit) {
-            note = asked + QStringLiteral(" → %1枚").arg(kCopyLimit);
+            AddNote(note, asked + QStringLiteral(" → %1枚").arg(kCopyLimit));
         } else if (sum.Merged) {
-            note = asked;
+            AddNote(note, asked);
         }
         result.Value.Lines[i].Count = count;
         result.Value.Total = qint16(result.Value.Total + count);
@@ -501,6 +639,20 @@ bool ReadDeckListFile(const QString& path, QString& text) {
     }
     text = DecodeDeckListText(bytes);
     return true;
+}
+
+QString BoundedDeckListText(const QString& text, qsizetype& readBytes) {
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() <= kMaxImportFileBytes) {
+        readBytes = bytes.size();
+        return text;
+    }
+    // Cut at the last line end that fits: no half line, no half character.
+    bytes.truncate(kMaxImportFileBytes);
+    const qsizetype lineEnd = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+    bytes.truncate(lineEnd + 1);
+    readBytes = bytes.size();
+    return QString::fromUtf8(bytes);
 }
 
 }  // namespace kestrava

@@ -28,7 +28,8 @@ struct ImportLine {
     QStringList Cards;    // card list lines: the match, or the candidates
     int Count = 0;        // copies asked for, as written (1 when none is written)
     QString UnknownText;  // an unknown line as the deck line it becomes when kept
-    QString Reason;       // why a line is ignored
+    QString Reason;       // why a line is ignored, or is unknown without a card to keep
+    QString Note;         // what the line holds besides its card and count
 };
 
 struct DeckListImport {
@@ -45,15 +46,19 @@ constexpr int kMaxImportCandidates = 12;
 
 DeckListImport ParseDeckList(QStringView text, const CardCatalogue& catalogue);
 
-// What the user chose for a line: the candidate taken, and whether an unknown line is kept.
+// What the user chose for a line: the candidate taken, whether an unknown line is kept, and
+// the copies (-1 for the count as written).
 struct ImportChoice {
     int Candidate = 0;
     bool KeepUnknown = false;
+    int Count = -1;
 };
 
 struct ImportedDeck {
-    Deck Value;                  // lines in the order of the text, counts at most 4, the total
-    std::vector<QString> Notes;  // per line: added to an earlier line, or cut to 4
+    Deck Value;  // lines in the order of the text, counts at most 4, the total
+    // Per line: its note in 「」, why an unknown line has no card, added to an earlier line, or
+    // cut to 4.
+    std::vector<QString> Notes;
 };
 
 // The deck the lines make with choices (one per line): lines for the same card add up and a
@@ -63,6 +68,10 @@ ImportedDeck BuildImportedDeck(const DeckListImport& import,
 
 // A text file's bytes as text: UTF-8 when they are valid UTF-8, else code page 932.
 QString DecodeDeckListText(QByteArrayView bytes);
+
+// Text from the clipboard bounded as a file is: when its UTF-8 is past kMaxImportFileBytes,
+// the whole lines within it. readBytes is how much of it that is.
+QString BoundedDeckListText(const QString& text, qsizetype& readBytes);
 
 // Reads the regular file at path, of at most kMaxImportFileBytes, into text; false, text
 // untouched, when it cannot be read or is bigger.

@@ -24,13 +24,13 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 CardCatalogue Cards() {
-    return test::CatalogueOf({u"G-001|森の城|城"_s, u"G-002|緑の弓兵|兵力"_s,
-                              u"G-003|ﾘﾝﾄﾞﾙﾑ砦|城"_s, u"C-010|王冠ー第三軍団|兵力"_s,
-                              u"C-011|碧旗・参謀|指揮官"_s, u"D-020|影の将|英雄"_s,
-                              u"D-020|影の将・改|英雄"_s, u"E-030|ほのおの剣|戦法"_s,
-                              u"E-031|ホノオノ剣|戦法"_s, u"M-040|Aria Gate|計略"_s,
-                              // 72 bytes with its code
-                              u"C-100|"_s + QString(u"霧"_s).repeated(33) + u"|配下"_s});
+    return test::CatalogueOf(
+        {u"G-001|森の城|城"_s, u"G-002|緑の弓兵|兵力"_s, u"G-003|ﾘﾝﾄﾞﾙﾑ砦|城"_s,
+         u"C-010|王冠ー第三軍団|兵力"_s, u"C-011|碧旗・参謀|指揮官"_s, u"D-020|影の将|英雄"_s,
+         u"D-020|影の将・改|英雄"_s, u"E-030|ほのおの剣|戦法"_s, u"E-031|ホノオノ剣|戦法"_s,
+         u"M-040|Aria Gate|計略"_s, u"E-032|月影～宵の歌～|戦法"_s,
+         // 72 bytes with its code
+         u"C-100|"_s + QString(u"霧"_s).repeated(33) + u"|配下"_s});
 }
 
 const char16_t* const kStatusWords[] = {u"一致", u"候補", u"不明", u"無視"};
@@ -100,6 +100,26 @@ TEST(DeckListImport, EveryShapeOfLine) {
         {u"無視 見出し = 0"_s, {u"【城デッキ】"_s, u"# 速攻型"_s, u"メインデッキ："_s}},
         {u"無視 デッキ名 = 0"_s, {u"デッキ名：速攻"_s}},
         {u"無視 長すぎる行 = 0"_s, {u"G-001 "_s + QString(u"霧"_s).repeated(1100)}},
+        // A count before or after the card in every form; what else the line holds is a note.
+        {u"一致 4 G-002 緑の弓兵 = 4"_s,
+         {u"G-002 緑の弓兵：4"_s, u"緑の弓兵 (4)"_s, u"緑の弓兵（４枚）"_s, u"×4 緑の弓兵"_s,
+          u"緑の弓兵 4x"_s, u"G-002,緑の弓兵,4"_s, u"x4 G-002"_s, u"4,G-002"_s, u"G002 ×4"_s}},
+        {u"一致 4 G-002 緑の弓兵 (「(主力)」) = 4"_s,
+         {u"G-002 緑の弓兵 ×4 (主力)"_s, u"緑の弓兵 ×4 (主力)"_s, u"4 G-002 (主力)"_s}},
+        {u"一致 4 G-002 緑の弓兵 (「// 主力」) = 4"_s, {u"G-002 ×4 // 主力"_s}},
+        {u"一致 4 G-002 緑の弓兵 (「※主力」) = 4"_s, {u"G-002 緑の弓兵 x4 ※主力"_s}},
+        {u"一致 1 G-002 緑の弓兵 (「弓兵隊」) = 1"_s, {u"G-002 弓兵隊"_s}},
+        {u"候補 4 G-002 緑の弓兵 (「(2)」) = 4"_s, {u"G-002 緑の弓兵 ×4 (2)"_s}},
+        {u"候補 1 G-002 緑の弓兵 (「4 主力」) = 1"_s, {u"G-002 緑の弓兵 4 主力"_s}},
+        {u"候補 1 D-020 影の将|D-020 影の将・改 = 1"_s, {u"D020"_s}},
+        {u"不明 0  (マイナスの枚数) = 0"_s, {u"G-002 ×-2"_s, u"G-002 x -1"_s}},
+        {u"無視 見出し = 0"_s,
+         {u"メインデッキ (40)"_s, u"メインデッキ（40枚）"_s, u"英雄 (3)"_s, u"◆計略 (8)"_s,
+          u"■兵力"_s, u"兵力：20"_s, u"Side Deck (15)"_s, u"計略 8"_s, u"ガイア族 (12)"_s}},
+        {u"無視 合計 = 0"_s, {u"Total 40 cards"_s}},
+        {u"無視 枚数のみ = 0"_s, {u"40枚"_s}},
+        {u"一致 1 G-001 森の城 = 1"_s, {u"\uFEFFG-001"_s}},
+        {u"一致 1 E-032 月影～宵の歌～ = 1"_s, {u"月影〜宵の歌〜"_s, u"月影~宵の歌~"_s}},
     };
     for (const auto& [expected, texts] : cases) {
         for (const QString& text : texts) {
