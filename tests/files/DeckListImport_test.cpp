@@ -162,5 +162,17 @@ TEST(DeckListImport, OwnClipboardTextAndDeckFileReadBack) {
     EXPECT_EQ(many.Lines.back().Reason, u"残り5行は読みません（1000行まで）"_s);
 }
 
+TEST(DeckListImport, ClipboardTextIsBoundedLikeAFileAtALineEnd) {
+    const QString line = u"G-001 森の城\n"_s;
+    const qsizetype size = line.toUtf8().size();
+    qsizetype read = 0;
+    EXPECT_EQ(BoundedDeckListText(line, read), line);
+    EXPECT_EQ(read, size);
+    const QString bounded =
+        BoundedDeckListText(line.repeated(kMaxImportFileBytes / size + 2), read);
+    EXPECT_EQ(read, kMaxImportFileBytes / size * size);
+    EXPECT_EQ(bounded, line.repeated(kMaxImportFileBytes / size));
+}
+
 }  // namespace
 }  // namespace kestrava

@@ -3,9 +3,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLocale>
+#include <QSpinBox>
 
 #include "deck/DeckEditing.h"
+#include "files/DialogFolder.h"
 #include "files/ui/ScreenCentre.h"
+#include "search/ui/WheelFocus.h"
 #include "ui_ImportDialog.h"
 
 namespace kestrava {
@@ -53,8 +57,8 @@ ImportDialog::ImportDialog(const CardCatalogue& catalogue, const QString& keepNa
     QTableWidget* table = ui_->TableLines;
     for (const auto& [column, width] : {std::pair{kSourceColumn, 220},
                                         {kStatusColumn, 40},
-                                        {kCardColumn, 230},
-                                        {kCountColumn, 40}}) {
+                                        {kCardColumn, 218},
+                                        {kCountColumn, 52}}) {
         table->setColumnWidth(column, width);
     }
 
@@ -68,9 +72,15 @@ ImportDialog::ImportDialog(const CardCatalogue& catalogue, const QString& keepNa
 ImportDialog::~ImportDialog() = default;
 
 void ImportDialog::ShowText(const QString& text, const QString& source) {
-    import_ = ParseDeckList(text, catalogue_);
+    qsizetype readBytes = 0;
+    import_ = ParseDeckList(BoundedDeckListText(text, readBytes), catalogue_);
     choices_.assign(import_.Lines.size(), {});
-    ui_->LabelSource->setText(QStringLiteral("読み込み元：") + source);
+    QString shownSource = source;
+    if (const qsizetype allBytes = text.toUtf8().size(); readBytes < allBytes) {
+        shownSource += QStringLiteral("（%1 バイトのうち先頭の %2 バイト）")
+                           .arg(QLocale::c().toString(allBytes), QLocale::c().toString(readBytes));
+    }
+    ui_->LabelSource->setText(QStringLiteral("読み込み元：") + shownSource);
     FillTable();
     Rebuild();
     (ui_->CommandImport->isEnabled() ? ui_->CommandImport : ui_->CommandCancel)->setFocus();
@@ -104,12 +114,25 @@ void ImportDialog::FillTable() {
             }
             continue;
         }
-        table->setItem(row, kCountColumn, Item(QString::number(line.Count)));
+        if (line.Status == ImportStatus::Unknown && line.UnknownText.isEmpty()) {
+            table->item(row, kStatusColumn)->setForeground(kUnknownColour);
+            continue;
+        }
+        auto* count = new QSpinBox();
+        count->setRange(0, kCopyLimit);
+        count->setValue(std::min<int>(line.Count, kCopyLimit));
+        TakeWheelOnlyWithFocus(*count);
+        table->setCellWidget(row, kCountColumn, count);
+        connect(count, &QSpinBox::valueChanged, this, [this, row](int copies) {
+            choices_[row].Count = copies;
+            Rebuild();
+        });
         if (line.Status == ImportStatus::Matched) {
             table->setItem(row, kCardColumn, Item(line.Cards.front()));
             continue;
         }
         auto* choice = new QComboBox();
+        TakeWheelOnlyWithFocus(*choice);
         if (line.Status == ImportStatus::Candidates) {
             table->item(row, kStatusColumn)->setForeground(kCandidatesColour);
             choice->addItems(line.Cards);
@@ -161,12 +184,11 @@ void ImportDialog::Rebuild() {
 }
 
 void ImportDialog::ChooseTextFile() {
-    // Qt's dialog starts where it was last used in this run.
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("テキストファイルを開く"), {},
+        this, QStringLiteral("テキストファイルを開く"), DialogStartFolder(),
         QStringLiteral("テキスト (*.txt *.dek);;すべてのファイル (*)"));
-    if (!path.isEmpty()) {
-        OpenTextFile(path);
+    if (!path.isEmpty() && OpenTextFile(path)) {
+        RememberDialogFolder(path);
     }
 }
 

@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "files/ui/ImportDialog.h"
 #include "platform/Cp932.h"
@@ -26,13 +28,6 @@ using namespace Qt::Literals::StringLiterals;
 class ImportDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const auto& [code, name, type] : {std::tuple{u"G-1"_s, u"森の城"_s, u"城"_s},
-                                               {u"E-1"_s, u"ほのおの剣"_s, u"戦法"_s},
-                                               {u"E-2"_s, u"ホノオノ剣"_s, u"戦法"_s}}) {
-            CardRecord card;
-            card.Code = code, card.Name = name, card.CardType = type;
-            catalogue_.AddCard(card);
-        }
         dialog_.ShowText(u"# 見出し\nG-1 ×2\nほのおの剣 3\n謎のカード\n"_s, u"クリップボード"_s);
     }
     QString Text(const char* label) { return dialog_.findChild<QLabel*>(label)->text(); }
@@ -46,13 +41,18 @@ class ImportDialogTest : public ::testing::Test {
         }
         return texts;
     }
+    template <typename Control>
+    Control* At(int row, int column) {
+        return qobject_cast<Control*>(Table()->cellWidget(row, column));
+    }
     void PickNext(int row) {
         auto* choice = qobject_cast<QComboBox*>(Table()->cellWidget(row, 2));
         choice->setFocus();
         QTest::keyClick(choice, Qt::Key_Down);
     }
 
-    CardCatalogue catalogue_;
+    CardCatalogue catalogue_ =
+        test::CatalogueOf({u"G-1|森の城|城"_s, u"E-1|ほのおの剣|戦法"_s, u"E-2|ホノオノ剣|戦法"_s});
     ImportDialog dialog_{catalogue_, u"今の名前"_s};
 };
 
@@ -69,13 +69,42 @@ TEST_F(ImportDialogTest, ShowsEveryLineAndFollowsTheChoices) {
     PickNext(3);
     EXPECT_EQ(Column(2).mid(2), QStringList({u"E-2 ホノオノ剣"_s, u"残す：? 謎のカード"_s}));
     EXPECT_EQ(Text("LabelTotal"), "6");
+    // A count set in the table counts, up to 4.
+    auto* count = At<QSpinBox>(1, 3);
+    count->setFocus();
+    for (int press = 0; press < 3; ++press) {
+        QTest::keyClick(count, Qt::Key_Up);
+    }
+    EXPECT_EQ(count->value(), 4);
+    EXPECT_EQ(Text("LabelTotal"), "8");
     Deck taken;
     QObject::connect(&dialog_, &ImportDialog::ImportRequested,
                      [&](const Deck& deck) { taken = deck; });
     QTest::mouseClick(dialog_.findChild<QPushButton*>("CommandImport"), Qt::LeftButton);
     EXPECT_EQ(taken, (Deck{u"今の名前"_s,
-                           {{u"G-1 森の城"_s, 2}, {u"E-2 ホノオノ剣"_s, 3}, {u"? 謎のカード"_s, 1}},
-                           6}));
+                           {{u"G-1 森の城"_s, 4}, {u"E-2 ホノオノ剣"_s, 3}, {u"? 謎のカード"_s, 1}},
+                           8}));
+}
+
+TEST_F(ImportDialogTest, WheelOverTheTableChangesOnlyTheFocusedControl) {
+    const auto turn = [](QWidget* control) {
+        const QPointF at(control->width() / 2, control->height() / 2);
+        QWheelEvent wheel(at, control->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control, &wheel);
+    };
+    dialog_.show();
+    dialog_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog_));
+    dialog_.findChild<QPushButton*>("CommandCancel")->setFocus();
+    turn(At<QComboBox>(2, 2));
+    turn(At<QComboBox>(3, 2));
+    turn(At<QSpinBox>(1, 3));
+    EXPECT_EQ(Column(2).mid(2), QStringList({u"E-1 ほのおの剣"_s, u"読み込まない"_s}));
+    EXPECT_EQ(Text("LabelTotal"), "5");
+    At<QComboBox>(2, 2)->setFocus();
+    turn(At<QComboBox>(2, 2));
+    EXPECT_EQ(Column(2).value(2), u"E-2 ホノオノ剣"_s);
 }
 
 TEST_F(ImportDialogTest, OpensTextFilesOfEitherEncoding) {
