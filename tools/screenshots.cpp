@@ -14,7 +14,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -77,8 +79,8 @@ void BuildSampleDeck(Form1& form) {
 const char16_t kSharedList[] =
     u"【メインデッキ】\n"
     u"G-011 森羅の魔剣士ピアラ                                      × 2\n"
-    u"3 G-001 森羅の義勇兵\n"
-    u"ガーディアン ×4\n"
+    u"3 G-001 森羅の義勇兵 (主力)\n"
+    u"ガディアン ×4 ※切り札\n"
     u"狙撃手 x2\n"
     u"Ｇ－０４５　森羅の大猪　×　３\n"
     u"G-010 古樹の角獣 × 12\n"
@@ -178,6 +180,9 @@ int main(int argc, char** argv) {
     QGuiApplication::clipboard()->setText(QString::fromUtf16(kSharedList));
     form.findChild<QAction*>("ImportClipboard")->trigger();
     auto* import = form.findChild<kestrava::ImportDialog*>();
+    // A count edited in the table: the 狙撃手 line's row.
+    auto* lines = import->findChild<QTableWidget*>("TableLines");
+    qobject_cast<QSpinBox*>(lines->cellWidget(4, 3))->setValue(3);
     ok &= Save(import, out.filePath("import-dialog.png"));
     import->close();
 
