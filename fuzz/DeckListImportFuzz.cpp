@@ -3,6 +3,7 @@
 // from it keeps the copy limit and its total, and reads back exactly once saved.
 #include <QBuffer>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -48,6 +49,9 @@ void CheckLines(const DeckListImport& import) {
         switch (line.Status) {
             case ImportStatus::Matched:
                 FUZZ_CHECK(line.Cards.size() == 1);
+                // Another number beside the card might be the count meant: never a plain match.
+                FUZZ_CHECK(std::none_of(line.Note.begin(), line.Note.end(),
+                                        [](QChar c) { return c.isDigit(); }));
                 break;
             case ImportStatus::Candidates:
                 FUZZ_CHECK(!line.Cards.isEmpty() && line.Cards.size() <= kMaxImportCandidates);
@@ -109,6 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < choices.size(); ++i) {
         choices[i].KeepUnknown = true;
         choices[i].Candidate = int(import.Lines[i].Cards.size()) - 1;
+        choices[i].Count = int(i % 6) - 1;  // as written, then 0 to 4
     }
     fuzz::CheckDeck(BuildImportedDeck(import, choices, {}), import.Lines.size());
     return 0;

@@ -63,8 +63,9 @@ int ParseDigits(QStringView digits) {
     return value;
 }
 
+// Digits of any script: another number beside the card.
 bool HasDigit(QStringView text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return DigitValue(c) >= 0; });
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
 // A line taken apart: the card's part, the count written before or after it, and what follows
