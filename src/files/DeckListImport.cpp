@@ -12,6 +12,7 @@
 
 #include "catalogue/StringTable.h"
 #include "deck/DeckEditing.h"
+#include "files/DeckCode.h"
 #include "files/DeckLineLayout.h"
 #include "platform/Cp932.h"
 #include "platform/Folding.h"
@@ -535,15 +536,37 @@ DeckListImport ParseDeckList(QStringView text, const CardCatalogue& catalogue) {
     while (first < import.Lines.size() && import.Lines[first].Source.trimmed().isEmpty()) {
         ++first;
     }
+    const bool deckFile = IsDeckFileNameLine(import.Lines, first);
+    std::vector<ImportLine> lines;
+    lines.reserve(import.Lines.size());
     for (std::size_t i = 0; i < import.Lines.size(); ++i) {
-        ImportLine& line = import.Lines[i];
-        if (i == first && IsDeckFileNameLine(import.Lines, i)) {
+        ImportLine& line = lines.emplace_back(std::move(import.Lines[i]));
+        DeckCodeContent code;
+        QString reason;
+        const DeckCodeReading reading =
+            deckFile ? DeckCodeReading::NotACode : ReadDeckCode(line.Source, code, reason);
+        if (i == first && deckFile) {
             import.DeckName = line.Source;
             Ignore(line, QStringLiteral("デッキ名"));
+        } else if (reading == DeckCodeReading::Refused) {
+            line.Status = ImportStatus::Unknown;
+            line.Reason = reason;
+        } else if (reading == DeckCodeReading::Read) {
+            // The code's lines follow it, read as the card code and count they are.
+            Ignore(line, QStringLiteral("デッキコード"));
+            if (import.DeckName.isEmpty()) {
+                import.DeckName = code.DeckName;
+            }
+            for (const DeckCodeEntry& entry : code.Entries) {
+                ImportLine& codeLine = lines.emplace_back();
+                codeLine.Source = entry.Code + QStringLiteral(" ×") + QString::number(entry.Count);
+                ParseLine(codeLine, matcher, catalogue, import);
+            }
         } else {
             ParseLine(line, matcher, catalogue, import);
         }
     }
+    import.Lines = std::move(lines);
     if (more > 0) {
         ImportLine rest;
         rest.Source = QStringLiteral("…");

@@ -4,6 +4,7 @@
 
 #include "deck/DeckEditing.h"
 #include "files/ClipboardText.h"
+#include "files/DeckCode.h"
 #include "files/DeckFile.h"
 #include "files/DeckLineLayout.h"
 #include "files/DeckListImport.h"
@@ -119,6 +120,10 @@ TEST(DeckListImport, EveryShapeOfLine) {
         {u"無視 合計 = 0"_s, {u"Total 40 cards"_s}},
         {u"無視 枚数のみ = 0"_s, {u"40枚"_s}},
         {u"一致 1 G-001 森の城 = 1"_s, {u"\uFEFFG-001"_s}},
+        {u"無視 デッキコード, 一致 2 G-002 緑の弓兵, 不明 1 ? Z-999 = 2"_s,
+         {WriteDeckCode({u"速攻"_s, {{u"G-002 緑の弓兵"_s, 2}, {u"Z-999 謎"_s, 1}}, 3})}},
+        {u"不明 0  (デッキコードが途中で切れているか、書き誤りがあります) = 0"_s,
+         {WriteDeckCode({u"速攻"_s, {{u"G-002 緑の弓兵"_s, 2}}, 2}).chopped(2)}},
         {u"一致 1 E-032 月影～宵の歌～ = 1"_s, {u"月影〜宵の歌〜"_s, u"月影~宵の歌~"_s}},
     };
     for (const auto& [expected, texts] : cases) {
