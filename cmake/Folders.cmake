@@ -34,7 +34,8 @@ function(kestrava_app_library)
     configure_file(${CMAKE_SOURCE_DIR}/src/app/Version.h.in
                    ${CMAKE_BINARY_DIR}/generated/app/Version.h @ONLY)
     target_include_directories(gui_app PUBLIC ${CMAKE_BINARY_DIR}/generated)
-    target_link_libraries(gui_app PUBLIC Qt6::Widgets gui_search gui_deck gui_files gui_sample
+    target_link_libraries(gui_app PUBLIC Qt6::Widgets Qt6::PrintSupport gui_search gui_deck gui_files
+                                         gui_sample core_share
                                   PRIVATE kestrava_build_flags)
     # Where the toolkit draws text with fontconfig, the program reads its configuration early.
     find_package(Fontconfig)

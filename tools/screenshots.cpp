@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -27,6 +28,8 @@
 #include "files/ui/FileWindows.h"
 #include "files/ui/ImportDialog.h"
 #include "sample/ui/Form4.h"
+#include "share/RecipeImage.h"
+#include "share/RegistrationSheet.h"
 
 namespace {
 
@@ -192,6 +195,15 @@ int main(int argc, char** argv) {
 
     // The sample hand over its own fixed seed, so the hand drawn is the same on every run.
     BuildSampleDeck(form);
+    // The deck as it is shared: a recipe image, and the first page of its registration sheet.
+    const QImage recipe = kestrava::DrawRecipeImage(form.CurrentDeck(), form.SampleCatalogue(),
+                                                    kestrava::kProportionalFont);
+    ok &= recipe.save(out.filePath("recipe.png"));
+    const QString sheet = dir.filePath("sheet.pdf");
+    ok &= kestrava::WriteRegistrationPdf(sheet, form.CurrentDeck(), form.SampleCatalogue(),
+                                         kestrava::kProportionalFont);
+    ok &= QProcess::execute("pdftoppm",
+                            {"-png", "-r", "60", "-singlefile", sheet, out.filePath("sheet")}) == 0;
     kestrava::Form4 sampleHand(form, 2024, &form);
     sampleHand.Open();
     Click(&sampleHand, "Command3");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 
 #include "app/DeckQuestions.h"
@@ -139,6 +140,7 @@ void Form1::ConnectMenus() {
     connect(ui_->About, &QAction::triggered, this, [this] { ShowAbout(); });
     connect(ui_->SampleHand, &QAction::triggered, this, [this] { ShowSampleHand(); });
     connect(ui_->ToClipboard, &QAction::triggered, this, [this] { CopyToClipboard(); });
+    ConnectShareMenu();
 }
 
 void Form1::MakeSeq() {
@@ -257,6 +259,9 @@ FileOutcome Form1::Open(const QString& path, FileKind kind) {
     if (kind == FileKind::DeckFile) {
         return keeper_.OpenDeck(path);
     }
+    if (kind == FileKind::DeckImage) {
+        return ImportImageFile(path);
+    }
     const bool loaded = LoadCardList(path);
     MakeSeq();
     Change_List();
@@ -264,13 +269,35 @@ FileOutcome Form1::Open(const QString& path, FileKind kind) {
 }
 
 FileOutcome Form1::Save(const QString& path, FileKind kind) {
-    const bool saved = kind == FileKind::HtmlPage ? keeper_.SaveHtml(path) : keeper_.SaveDeck(path);
+    bool saved = false;
+    switch (kind) {
+        case FileKind::HtmlPage:
+            saved = keeper_.SaveHtml(path);
+            break;
+        case FileKind::RecipeImage:
+        case FileKind::SheetPdf:
+            saved = SaveShared(path, kind);
+            break;
+        default:
+            saved = keeper_.SaveDeck(path);
+            break;
+    }
     return saved ? FileOutcome::Done : FileOutcome::Failed;
 }
 
 void Form1::ImportClipboard() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString text = clipboard->text();
+    if (text.isEmpty() && clipboard->mimeData() != nullptr && clipboard->mimeData()->hasImage()) {
+        ImportImage(clipboard->image(), QStringLiteral("クリップボードの画像"));
+        return;
+    }
+    ShowImport(text, QStringLiteral("クリップボード"));
+}
+
+void Form1::ShowImport(const QString& text, const QString& source) {
     auto* dialog = new ImportDialog(catalogue_, CurrentDeck().DeckName, this);
-    dialog->ShowText(QGuiApplication::clipboard()->text(), QStringLiteral("クリップボード"));
+    dialog->ShowText(text, source);
     connect(dialog, &ImportDialog::ImportRequested, this,
             [this, dialog = QPointer<ImportDialog>(dialog)](const Deck& deck) {
                 // Cancelled, the dialog stays with the user's choices.

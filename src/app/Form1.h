@@ -83,6 +83,9 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource, p
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A .dek file dropped opens; a picture dropped imports its QR code.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -99,8 +102,20 @@ class Form1 : public QMainWindow, public FileActions, public SampleDeckSource, p
     // Every change of the deck: the name box and the title bar.
     void FollowDeck();
     void ShowTitle();
-    // Reads the clipboard's text into the import dialog.
+    // Reads the clipboard's text (or, without text, its picture's QR code) into the import
+    // dialog.
     void ImportClipboard();
+    // The import dialog over text read from source; 読み込む replaces the deck through the keeper.
+    void ShowImport(const QString& text, const QString& source);
+
+    // Sharing (Form1Share.cpp): the deck code, the recipe image and the registration sheet.
+    void ConnectShareMenu();
+    bool SaveShared(const QString& path, FileKind kind);
+    void PrintSheet();
+    FileOutcome ImportImageFile(const QString& path);
+    // The deck the QR code in image carries, or the text it holds, into the import dialog; a
+    // picture without one is said so.
+    FileOutcome ImportImage(const QImage& image, const QString& source);
 
     void ShowSelectedCard();
     void ToggleFormation();

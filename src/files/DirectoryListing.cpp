@@ -42,7 +42,7 @@ QStringList SubdirectoryNames(const QString& dir) {
 }
 
 QStringList MatchingFileNames(const QString& dir, const QString& pattern) {
-    return QDir(dir).entryList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    return QDir(dir).entryList(pattern.split(u';'), QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 bool FileIsAtPath(const QString& path) {

@@ -28,7 +28,8 @@ std::vector<DirectoryStep> DirectoryChain(const QString& dir);
 // Names of dir's subdirectories, sorted by name ignoring case.
 QStringList SubdirectoryNames(const QString& dir);
 
-// Names of dir's files (not directories) matching pattern, sorted by name ignoring case.
+// Names of dir's files (not directories) matching pattern (patterns apart by ";"), sorted by
+// name ignoring case.
 QStringList MatchingFileNames(const QString& dir, const QString& pattern);
 
 // Whether a save to path would replace something: a non-directory is there, readable or not,

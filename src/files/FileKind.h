@@ -3,7 +3,14 @@
 
 namespace kestrava {
 
-enum class FileKind { CardList, DeckFile, HtmlPage };
+enum class FileKind {
+    CardList,
+    DeckFile,
+    HtmlPage,
+    RecipeImage,  // the deck as a PNG to post
+    SheetPdf,     // the registration sheet
+    DeckImage,    // a picture whose QR code carries a deck
+};
 
 enum class FileOutcome {
     Done,

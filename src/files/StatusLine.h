@@ -18,6 +18,10 @@ class StatusLine : public QObject {
     void Loading(const QString& path) { Show(QStringLiteral("Load ") + path); }
     // "Save " and the path.
     void Saving(const QString& path) { Show(QStringLiteral("Save ") + path); }
+    // "Load " and what was read, saying it holds no QR code.
+    void NoCodeIn(const QString& source) {
+        Show(QStringLiteral("Load ") + source + QStringLiteral(" (QRコードなし)"));
+    }
     // " (失敗)" after the text: what it names has failed.
     void Failed() { Show(text_ + QStringLiteral(" (失敗)")); }
 

@@ -1,4 +1,4 @@
-// The four modes of the file dialog and what each one shows (window caption, action button
+// The modes of the file dialog and what each one shows (window caption, action button
 // caption, file pattern), opens or saves, and reads or writes.
 #pragma once
 
@@ -8,12 +8,16 @@
 
 namespace kestrava {
 
-enum class FileDialogMode { CardList, DeckOpen, DeckSave, HtmlSave };
+enum class FileDialogMode { CardList, DeckOpen, DeckSave, HtmlSave, ImageSave, PdfSave, ImageOpen };
 
 // "*" stands for every file: the card list may have any name and extension.
 inline const QString kAllFilesPattern = QStringLiteral("*");
 inline const QString kDeckPattern = QStringLiteral("*.dek");
 inline const QString kHtmlPattern = QStringLiteral("*.htm");
+inline const QString kPngPattern = QStringLiteral("*.png");
+inline const QString kPdfPattern = QStringLiteral("*.pdf");
+// Patterns apart by ";".
+inline const QString kImagePattern = QStringLiteral("*.png;*.jpg;*.jpeg");
 
 struct FileDialogModeTexts {
     QString Caption;
@@ -29,6 +33,12 @@ inline FileDialogModeTexts TextsOfMode(FileDialogMode mode) {
             return {QStringLiteral("File Save (Deck)"), QStringLiteral("Save"), kDeckPattern};
         case FileDialogMode::HtmlSave:
             return {QStringLiteral("File Save (HTML)"), QStringLiteral("Save"), kHtmlPattern};
+        case FileDialogMode::ImageSave:
+            return {QStringLiteral("File Save (Image)"), QStringLiteral("Save"), kPngPattern};
+        case FileDialogMode::PdfSave:
+            return {QStringLiteral("File Save (PDF)"), QStringLiteral("Save"), kPdfPattern};
+        case FileDialogMode::ImageOpen:
+            return {QStringLiteral("File Open (Image)"), QStringLiteral("Open"), kImagePattern};
         case FileDialogMode::CardList:
             break;
     }
@@ -36,7 +46,8 @@ inline FileDialogModeTexts TextsOfMode(FileDialogMode mode) {
 }
 
 inline bool Opens(FileDialogMode mode) {
-    return mode == FileDialogMode::CardList || mode == FileDialogMode::DeckOpen;
+    return mode == FileDialogMode::CardList || mode == FileDialogMode::DeckOpen ||
+           mode == FileDialogMode::ImageOpen;
 }
 
 inline FileKind KindOf(FileDialogMode mode) {
@@ -45,6 +56,12 @@ inline FileKind KindOf(FileDialogMode mode) {
             return FileKind::CardList;
         case FileDialogMode::HtmlSave:
             return FileKind::HtmlPage;
+        case FileDialogMode::ImageSave:
+            return FileKind::RecipeImage;
+        case FileDialogMode::PdfSave:
+            return FileKind::SheetPdf;
+        case FileDialogMode::ImageOpen:
+            return FileKind::DeckImage;
         case FileDialogMode::DeckOpen:
         case FileDialogMode::DeckSave:
             break;

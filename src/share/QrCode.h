@@ -1,0 +1,17 @@
+// QR codes: written for the recipe image and the sheet, read back from any picture of them.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace kestrava {
+
+// The QR code of text, black on white, moduleSize pixels a module, with its quiet zone of four
+// modules; a null image when the text does not fit a QR code.
+QImage QrCodeImage(const QString& text, int moduleSize);
+
+// The text of a QR code found in image (turned, scaled, or a part of a larger picture); false,
+// text untouched, when there is none.
+bool ReadQrCode(const QImage& image, QString& text);
+
+}  // namespace kestrava
