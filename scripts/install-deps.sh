@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev make python3
   qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts; its CMake package needs the OpenGL one
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libzxing-dev  # QR codes of the deck code, written and read
+  libgtest-dev libgmock-dev libbenchmark-dev poppler-utils  # pdftotext for the sheet tests
   fonts-ipafont-gothic xvfb xauth imagemagick
   dpkg-dev file desktop-file-utils shared-mime-info lintian
 )

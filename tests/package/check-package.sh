@@ -32,7 +32,8 @@ expect_field Section 'misc'
 expect_field Maintainer '.+ <.+@.+>'
 expect_field Description '.+'
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in 'fonts-ipafont-gothic' 'libqt6core6( \([^)]*\))?' 'libqt6widgets6( \([^)]*\))?'; do
+for needed in 'fonts-ipafont-gothic' 'libqt6core6( \([^)]*\))?' 'libqt6widgets6( \([^)]*\))?' \
+    'libqt6printsupport6( \([^)]*\))?' 'libzxing2( \([^)]*\))?'; do
   [[ ", $depends," =~ ,\ $needed, ]] || fail "Depends lacks $needed: $depends"
 done
 
