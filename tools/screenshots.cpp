@@ -203,7 +203,7 @@ int main(int argc, char** argv) {
     ok &= kestrava::WriteRegistrationPdf(sheet, form.CurrentDeck(), form.SampleCatalogue(),
                                          kestrava::kProportionalFont);
     ok &= QProcess::execute("pdftoppm",
-                            {"-png", "-r", "60", "-singlefile", sheet, out.filePath("sheet")}) == 0;
+                            {"-png", "-r", "90", "-singlefile", sheet, out.filePath("sheet")}) == 0;
     kestrava::Form4 sampleHand(form, 2024, &form);
     sampleHand.Open();
     Click(&sampleHand, "Command3");
