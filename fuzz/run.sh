@@ -20,6 +20,7 @@ targets=(
     "fuzz_cp932       4096  -"
     "fuzz_line_reader 8192  -"
     "fuzz_deck_list_import 16384 -"
+    "fuzz_deck_code   4096  -"
 )
 
 work=$(mktemp -d)

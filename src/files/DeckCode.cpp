@@ -137,7 +137,10 @@ DeckCodeReading ReadDeckCode(QStringView text, DeckCodeContent& content, QString
         match.captured(2).toLatin1(),
         QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
     const QByteArray bytes = decoded.decoded;
-    if (!decoded || bytes.size() < 4) {
+    constexpr auto kEncoding = QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals;
+    // The bits a last character carries past the bytes count too: a code is read only as
+    // written, so no character can change without the code being refused.
+    if (!decoded || bytes.size() < 4 || bytes.toBase64(kEncoding) != match.captured(2).toLatin1()) {
         reason = QStringLiteral("デッキコードが途中で切れています");
         return DeckCodeReading::Refused;
     }
