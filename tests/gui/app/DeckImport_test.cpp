@@ -50,12 +50,12 @@ TEST_F(DeckImportTest, ReplacesTheDeckAsOneStepAfterTheQuestion) {
         qobject_cast<QComboBox*>(dialog->findChild<QTableWidget*>("TableLines")->cellWidget(2, 2));
     unknown->setFocus();
     QTest::keyClick(unknown, Qt::Key_Down);  // 残す
-    AnswerNextQuestion("CancelButton");
+    answers_ << "CancelButton";
     Press(dialog, "CommandImport");
     EXPECT_EQ(Deck(), before);
     EXPECT_TRUE(dialog->isVisible());  // with the user's choices
 
-    AnswerNextQuestion("DiscardButton");
+    answers_ << "DiscardButton";
     Press(dialog, "CommandImport");
     TRY_EXPECT(form_->findChild<ImportDialog*>() == nullptr);
     EXPECT_EQ(Deck(), QStringList({"G-1 " + U(u"森の城"), "M-1 " + U(u"水の計略"),

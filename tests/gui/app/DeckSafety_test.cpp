@@ -66,11 +66,11 @@ TEST_F(DeckSafetyTest, CloseAsksAndCancelKeepsEveryWindow) {
     Trigger("SampleHand");
     Add(0, "Command2");
     TRY_ASSERT(!RecoveryFiles().isEmpty());
-    AnswerNextQuestion("CancelButton");
+    answers_ << "CancelButton";
     Trigger("Quit");
     EXPECT_TRUE(form_->isVisible());
     EXPECT_TRUE(form_->SampleHandWindow()->isVisible());
-    AnswerNextQuestion("DiscardButton");
+    answers_ << "DiscardButton";
     form_->close();
     EXPECT_FALSE(form_->isVisible());
     EXPECT_FALSE(form_->SampleHandWindow()->isVisible());
@@ -86,14 +86,14 @@ TEST_F(DeckSafetyTest, DialogOpenedEarlierAsksBeforeADeckReplacesThisOne) {
     Trigger("DeckOpen");
     Add(0, "Command2");
     TRY_ASSERT(!RecoveryFiles().isEmpty());
-    AnswerNextQuestion("CancelButton");
+    answers_ << "CancelButton";
     EnterPath(other);
     EXPECT_EQ(Lines("List2"), QStringList({"C-1 " + U(u"混沌の将")}));
     EXPECT_EQ(Title(), "Kestrava Deck Builder*");
     EXPECT_FALSE(RecoveryFiles().isEmpty());
     ASSERT_NE(form_->Files().FileDialog(), nullptr);
 
-    AnswerNextQuestion("SaveButton");
+    answers_ << "SaveButton";
     EnterPath(other);
     ASSERT_NE(form_->Files().FileDialog(), nullptr);
     EXPECT_EQ(form_->Files().FileDialog()->windowTitle(), "File Save (Deck)");
@@ -210,7 +210,7 @@ TEST_F(DeckSafetyTest, CrashLeavesACopyTheNextStartRestores) {
     ASSERT_TRUE(child.waitForFinished());
 
     NewForm(folder);
-    AnswerNextQuestion("RestoreButton");
+    answers_ << "RestoreButton";
     Start();
     EXPECT_EQ(Lines("List2"), QStringList({"C-1 " + U(u"混沌の将"), "G-2 " + U(u"緑の弓兵")}));
     EXPECT_EQ(Lines("List3"), QStringList({"4", "1"}));

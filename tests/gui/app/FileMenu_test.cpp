@@ -49,7 +49,7 @@ TEST_F(FileMenuTest, SaveThenOpenADeck) {
     SelectCard(0);
     Click("Command4");
     QTest::keyClicks(Find<QLineEdit>("Text2"), "other");
-    AnswerNextQuestion("DiscardButton");
+    answers_ << "DiscardButton";
     UseKeys(QKeySequence("Ctrl+O"), path);
     EXPECT_EQ(Text("Label24"), "Load " + path);
     EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
@@ -113,9 +113,8 @@ TEST_F(FileMenuTest, AnotherCardListRecountsTheStatistics) {
 
 TEST_F(FileMenuTest, QuitLeavesDialogsOpenAboutIsOneWindow) {
     EXPECT_FALSE(form_->findChild<QAction*>("DeckAdd")->isEnabled());
-    AnswerNextQuestion("DiscardButton");
     form_->findChild<QAction*>("DeckOpen")->trigger();
-    AnswerNextQuestion("DiscardButton");
+    answers_ << "DiscardButton";
     form_->findChild<QAction*>("Quit")->trigger();
     EXPECT_FALSE(form_->isVisible());
     EXPECT_TRUE(form_->Files().FileDialog()->isVisible());
