@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "Form1Fixture.h"
+#include "files/ClipboardText.h"
 
 namespace kestrava::test {
 namespace {
@@ -13,13 +14,6 @@ class BrowsingTest : public Form1Test {
     void SetUp() override {
         Form1Test::SetUp();
         Start();
-    }
-    QString CopyFrom(QWidget* area, QPoint where) {
-        QTest::mousePress(area, Qt::RightButton, {}, where);
-        EXPECT_TRUE(form_->ContextMenu()->isVisible());
-        form_->ContextMenu()->actions().front()->trigger();
-        form_->ContextMenu()->hide();
-        return QGuiApplication::clipboard()->text();
     }
 };
 
@@ -111,15 +105,30 @@ TEST_F(BrowsingTest, ClickingALineShowsTheCardAndItsTwoFormations) {
     EXPECT_FALSE(Find<QPushButton>("Command5")->isVisible());
 }
 
-TEST_F(BrowsingTest, PanelRightPressCopiesTheShownCard) {
-    QWidget* panel = Find<QWidget>("Frame3");
-    EXPECT_EQ(CopyFrom(panel, {200, 100}), U(u"カード名：\r\n\r\n\r\n"));
-    EXPECT_EQ(form_->PopupSource(), PopupSource::CardPanel);
+struct CopyCase {
+    QWidget* Area;
+    PopupSource Source;
+    QString Copied;
+};
+
+// The popup's command copies what the area pressed shows: the card panel's three lines, or the
+// deck in the deck file's columns (which are DeckFiles_test's), pressed below its last line.
+TEST_F(BrowsingTest, RightPressCopiesWhatTheAreaShows) {
     Click("Check4");
-    SelectCard(1);
-    EXPECT_EQ(CopyFrom(panel, {20, 20}), U(u"カード名：緑の弓兵\r\n\r\n\r\n"));
-    QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_FALSE(form_->ContextMenu()->isVisible());
+    Add(1, "Command4");  // G-2
+    const CopyCase cases[] = {
+        {Find<QWidget>("Frame3"), PopupSource::CardPanel, U(u"カード名：緑の弓兵\r\n\r\n\r\n")},
+        {Find<QListWidget>("List2")->viewport(), PopupSource::DeckList,
+         DeckClipboardText(form_->CurrentDeck())},
+    };
+    for (const CopyCase& test : cases) {
+        QTest::mousePress(test.Area, Qt::RightButton, {}, QPoint(20, 150));
+        EXPECT_EQ(form_->PopupSource(), test.Source);
+        ASSERT_TRUE(form_->ContextMenu()->isVisible());
+        form_->ContextMenu()->actions().front()->trigger();
+        form_->ContextMenu()->hide();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), test.Copied);
+    }
 }
 
 }  // namespace

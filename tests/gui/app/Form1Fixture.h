@@ -120,9 +120,9 @@ class Form1Test : public ::testing::Test {
     QString Path(const QString& name) const {
         return QDir::toNativeSeparators(dir_.filePath(name));
     }
-    // A deck file of name holding lines, each "code name  × count".
+    // A deck file in this test's folder: the deck's name, then lines "code name  × count".
     QString DeckFile(const QString& name, const QStringList& lines) {
-        WriteBytes(Path(name), EncodeCp932Lines(QStringList(name) << lines));
+        WriteBytes(Path(name), EncodeCp932Lines(lines));
         return Path(name);
     }
     void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
