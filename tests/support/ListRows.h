@@ -1,4 +1,5 @@
-// The rows of a list as a user reads them, and a click on one as the mouse makes it.
+// The rows of a list as a user reads them, and a click or double click on one as the mouse
+// makes it.
 #pragma once
 
 #include <QListWidget>
@@ -17,6 +18,14 @@ inline QStringList Rows(const QListWidget* list) {
 
 inline void ClickRow(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// As a widget receives it: press, release, double click, release.
+inline void DoubleClickRow(QListWidget* list, int row) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    ClickRow(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 }  // namespace kestrava::test

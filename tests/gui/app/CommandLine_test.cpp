@@ -2,8 +2,6 @@
 
 #include <QDir>
 
-#include <tuple>
-
 #include "app/CommandLine.h"
 #include "app/Version.h"
 #include "support/QtPrinters.h"
@@ -16,8 +14,13 @@ CommandLine Parse(QStringList arguments) {
     return ParseCommandLine(arguments, "/home/user/decks");
 }
 
+struct PathCase {
+    QStringList Arguments;
+    const char* DeckPath;
+};
+
 TEST(CommandLine, ADeckArgumentBecomesAFullPath) {
-    const std::pair<QStringList, const char*> cases[] = {
+    const PathCase cases[] = {
         {{}, ""},
         {{"mine.dek"}, "/home/user/decks/mine.dek"},
         {{"/srv/their.dek"}, "/srv/their.dek"},
@@ -27,38 +30,43 @@ TEST(CommandLine, ADeckArgumentBecomesAFullPath) {
         // The toolkit's own options and their values are its to take.
         {{"-platform", "offscreen", "-reverse", "mine.dek", "-style=fusion"},
          "/home/user/decks/mine.dek"}};
-    for (const auto& [arguments, deckPath] : cases) {
-        SCOPED_TRACE(arguments.join(' ').toStdString());
-        const CommandLine line = Parse(arguments);
+    for (const PathCase& test : cases) {
+        SCOPED_TRACE(test.Arguments.join(' ').toStdString());
+        const CommandLine line = Parse(test.Arguments);
         EXPECT_TRUE(line.StartProgram);
-        EXPECT_EQ(line.DeckPath, QDir::toNativeSeparators(QString::fromUtf8(deckPath)));
+        EXPECT_EQ(line.DeckPath, QDir::toNativeSeparators(QString::fromUtf8(test.DeckPath)));
         EXPECT_EQ(line.Output + line.Errors, "");
     }
 }
+
+struct AnswerCase {
+    QStringList Arguments;
+    int ExitCode;
+    QString Output;
+    QString Errors;
+};
 
 TEST(CommandLine, HelpVersionAndMisuseEndWithoutStarting) {
     const QString help = Parse({"--help"}).Output;
     ASSERT_TRUE(help.startsWith("Usage: brelvik [options] [DECK]\n")) << help.toStdString();
     const QString version = "brelvik " KESTRAVA_VERSION "\n";
-    const std::tuple<QStringList, int, QString, QString> cases[] = {
+    const QString usage = "\n\n" + help;
+    const AnswerCase cases[] = {
         {{"--version"}, 0, version, ""},
         {{"mine.dek", "-v"}, 0, version, ""},
         {{"-h", "a.dek", "b.dek"}, 0, help, ""},
-        {{"--bogus"}, 2, "", "brelvik: Unknown option 'bogus'.\n\n" + help},
-        {{"-vh"}, 2, "", "brelvik: Unknown option 'vh'.\n\n" + help},
-        {{"-platform"}, 2, "", "brelvik: Missing value after '-platform'.\n\n" + help},
-        {{"a.dek", "b.dek"},
-         2,
-         "",
-         "brelvik: Too many arguments: give at most one deck.\n\n" + help},
-        {{""}, 2, "", "brelvik: The deck's path is empty.\n\n" + help}};
-    for (const auto& [arguments, exitCode, output, errors] : cases) {
-        SCOPED_TRACE(arguments.join(' ').toStdString());
-        const CommandLine line = Parse(arguments);
+        {{"--bogus"}, 2, "", "brelvik: Unknown option 'bogus'." + usage},
+        {{"-vh"}, 2, "", "brelvik: Unknown option 'vh'." + usage},
+        {{"-platform"}, 2, "", "brelvik: Missing value after '-platform'." + usage},
+        {{"a.dek", "b.dek"}, 2, "", "brelvik: Too many arguments: give at most one deck." + usage},
+        {{""}, 2, "", "brelvik: The deck's path is empty." + usage}};
+    for (const AnswerCase& test : cases) {
+        SCOPED_TRACE(test.Arguments.join(' ').toStdString());
+        const CommandLine line = Parse(test.Arguments);
         EXPECT_FALSE(line.StartProgram);
-        EXPECT_EQ(line.ExitCode, exitCode);
-        EXPECT_EQ(line.Output, output);
-        EXPECT_EQ(line.Errors, errors);
+        EXPECT_EQ(line.ExitCode, test.ExitCode);
+        EXPECT_EQ(line.Output, test.Output);
+        EXPECT_EQ(line.Errors, test.Errors);
     }
 }
 

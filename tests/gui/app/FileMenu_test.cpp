@@ -1,60 +1,55 @@
-#include <QAction>
-#include <QDir>
-#include <QFileInfo>
-
-#include <sys/stat.h>
+// The ファイル menu as a user uses it: its commands reach the files, 最近使ったデッキ opens a
+// deck by its number, a pasted deck list replaces the deck, Quit and the about window. What a
+// file holds is DeckFiles_test's, which decks the recent list holds and which answer lets a deck
+// go DeckKeeper_test's, how a pasted list reads DeckListImport_test's and ImportDialog_test's.
+#include <QClipboard>
+#include <QMenu>
 
 #include "Form1Fixture.h"
 #include "app/Version.h"
 #include "app/frmSplash.h"
-#include "files/ui/FileWindows.h"
-#include "platform/TextFile.h"
+#include "files/ui/ImportDialog.h"
 
 namespace kestrava::test {
 namespace {
 
+// An unsaved deck: G-1 x4, named 森のデッキ.
 class FileMenuTest : public Form1Test {
   protected:
     void SetUp() override {
         Form1Test::SetUp();
-        Start();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-        Click("Check24");
-        SelectCard(1);  // G-1
-        Click("Command2");
+        Begin();
+        Add(1, "Command2");
         Find<QLineEdit>("Text2")->insert(U(u"森のデッキ"));  // as typed: the deck takes it
     }
     // Opens the dialog by its shortcut, enters the path and presses Enter.
-    void UseKeys(const QKeySequence& keys, const QString& path) {
-        form_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-        QTest::keySequence(form_.get(), keys);
+    void UseKeys(const char* keys, const QString& path) {
+        Activate();
+        QTest::keySequence(form_.get(), QKeySequence(keys));
         EnterPath(path);
     }
-    void Answer(const char* button) {
-        Form3* confirm = form_->Files().Confirmation();
-        ASSERT_NE(confirm, nullptr);
-        QTest::mouseClick(confirm->findChild<QPushButton*>(button), Qt::LeftButton);
+    void Press(QWidget* window, const char* button) {
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    QMenu* RecentDecks() {
+        auto* menu = Find<QMenu>("RecentDecks");
+        menu->popup(form_->mapToGlobal(QPoint(0, 0)));
+        return menu;
     }
 };
 
-TEST_F(FileMenuTest, SaveThenOpenADeck) {
+TEST_F(FileMenuTest, SaveThenOpenADeckByTheirShortcuts) {
     const QString path = Path(U(u"デッキ 1.dek"));
-    UseKeys(QKeySequence("Ctrl+S"), path);
+    UseKeys("Ctrl+S", path);
     EXPECT_EQ(Text("Label24"), "Save " + path);
     EXPECT_EQ(form_->Files().FileDialog(), nullptr);
-    EXPECT_TRUE(
-        ReadBytes(path).startsWith(EncodeCp932Lines({U(u"森のデッキ"), QString(80, u'-')})));
-
-    SelectCard(0);
-    Click("Command4");
+    EXPECT_TRUE(ReadBytes(path).startsWith(EncodeCp932Lines({U(u"森のデッキ"), QString(80, '-')})));
+    Add(0, "Command4");
     QTest::keyClicks(Find<QLineEdit>("Text2"), "other");
-    AnswerNextQuestion("DiscardButton");
-    UseKeys(QKeySequence("Ctrl+O"), path);
+    answers_ << "DiscardButton";
+    UseKeys("Ctrl+O", path);
     EXPECT_EQ(Text("Label24"), "Load " + path);
-    EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
-    EXPECT_EQ(Find<QLineEdit>("Text2")->text(), U(u"森のデッキ"));
-    EXPECT_EQ(Text("Label16"), "4");
+    EXPECT_EQ(Lines("List2") << DeckName(), QStringList({U(u"G-1 森の城"), U(u"森のデッキ")}));
 }
 
 // Which answer writes is the file dialogs' test; here that yes writes the page itself.
@@ -62,71 +57,79 @@ TEST_F(FileMenuTest, ConfirmedHtmlSaveWritesThePage) {
     const QString path = Path("deck.dek");
     WriteBytes(path, "old contents");
     Use("print_HTML", path);
-    EXPECT_EQ(form_->Files().Confirmation()->findChild<QLabel*>("Label1")->text(),
-              U(u"ファイル：") + path);
-    Answer("Command1");  // はい
+    Press(form_->Files().Confirmation(), "Command1");  // はい
     EXPECT_TRUE(ReadBytes(path).startsWith("<HTML><HEAD><TITLE>"));
-}
-
-// A file that opens but cannot be read fails the load: the deck or the card list stays whole.
-TEST_F(FileMenuTest, ReadErrorFailsTheLoadAndKeepsEverything) {
-    const QString unreadable = "/proc/self/mem";
-    for (const char* action : {"DeckOpen", "Open"}) {
-        Use(action, unreadable);
-        EXPECT_EQ(Text("Label24"), "Load " + unreadable + U(u" (失敗)")) << action;
-    }
-    EXPECT_EQ(Lines("List2"), QStringList({"G-1 " + U(u"森の城")}));
-    EXPECT_EQ(Find<QLineEdit>("Text2")->text(), U(u"森のデッキ"));
-    EXPECT_EQ(Text("Label16"), "4");
-    EXPECT_EQ(catalogue_.CardCount(), 5);
-}
-
-// Left open, the question outlives later operations; its failure marks its own file.
-TEST_F(FileMenuTest, ConfirmationMarksItsOwnFailure) {
-    const QString pipe = Path("pipe.dek");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString deck = Path("other.dek");
-    WriteBytes(deck, EncodeCp932Lines({"other", "G-2 x  × 1"}));
-    Use("Save", pipe);
-    ASSERT_NE(form_->Files().Confirmation(), nullptr);
-    Use("DeckOpen", deck);
-    EXPECT_EQ(Text("Label24"), "Load " + deck);
-    Answer("Command1");  // はい
-    EXPECT_EQ(Text("Label24"), "Save " + pipe + U(u" (失敗)"));
-    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());  // still the pipe
 }
 
 // A deck kept across another card list counts as the cards its lines now stand for.
 TEST_F(FileMenuTest, AnotherCardListRecountsTheStatistics) {
-    const QString path = Path("cards.csv");
-    WriteBytes(path, CardListBytes({CardLine("G-1", U(u"森の城"), {{4, "Common"}, {7, "兵力"}})}));
-    EXPECT_EQ(Text("Label16"), "4");  // G-1 was a castle
-    Use("Open", path);
-    EXPECT_EQ(Text("Label16"), "0");
-    EXPECT_EQ(Text("Label19"), "4");
-    Find<QListWidget>("List2")->setCurrentRow(0);
-    Click("Command1");  // <<
-    for (const char* label : {"Label16", "Label19", "Label28"}) {
-        EXPECT_EQ(Text(label), "0") << label;
-    }
+    WriteBytes(Path("cards.csv"), CardListBytes({CardLine("G-1", U(u"森の城"), {{7, "兵力"}})}));
+    Use("Open", Path("cards.csv"));
+    EXPECT_EQ(Text("Label16") + Text("Label19"), "04");  // no castle now, four troops
 }
 
-TEST_F(FileMenuTest, QuitLeavesDialogsOpenAboutIsOneWindow) {
-    EXPECT_FALSE(form_->findChild<QAction*>("DeckAdd")->isEnabled());
-    AnswerNextQuestion("DiscardButton");
-    form_->findChild<QAction*>("DeckOpen")->trigger();
-    AnswerNextQuestion("DiscardButton");
-    form_->findChild<QAction*>("Quit")->trigger();
+// A number chosen opens its deck, its path the item's tool tip; 履歴を消去 empties the list.
+TEST_F(FileMenuTest, RecentDecksOpenTheDeckChosenByItsNumber) {
+    const QString first = DeckFile("first.dek", {"first", U(u"G-2 緑の弓兵  × 1")});
+    Use("DeckOpen", first);
+    Use("DeckOpen", DeckFile("second.dek", {"second", U(u"M-1 水の計略  × 1")}));
+    EXPECT_EQ(RecentDecks()->actions()[1]->toolTip(), first);
+    QTest::keyClick(RecentDecks(), Qt::Key_2);
+    EXPECT_EQ(Text("Label24"), "Load " + first);
+    EXPECT_EQ(Lines("List2"), QStringList{U(u"G-2 緑の弓兵")});
+    QMenu* menu = RecentDecks();
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->actions().last()).center());
+    EXPECT_EQ(RecentDecks()->actions().front()->text(), U(u"（履歴なし）"));
+    EXPECT_FALSE(menu->actions().front()->isEnabled() || menu->actions().last()->isEnabled());
+}
+
+// Ctrl+Shift+V reads the clipboard into the import dialog. Its キャンセル changes nothing;
+// 読み込む replaces the deck, keeping its name, once the unsaved-deck question allows it
+// (キャンセル there keeps the dialog), as one step Ctrl+Z takes back.
+TEST_F(FileMenuTest, PastedDeckListReplacesTheDeckAsOneStep) {
+    QGuiApplication::clipboard()->setText(U(u"2 G-1\r\nM-1 水の計略 × 3\r\n"));
+    const auto paste = [&] {
+        Activate();
+        QTest::keyClick(form_.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        return form_->findChild<ImportDialog*>();
+    };
+    const QStringList before = Lines("List2") + Lines("List3");
+    Press(paste(), "CommandCancel");
+    TRY_EXPECT(form_->findChild<ImportDialog*>() == nullptr);
+    ImportDialog* dialog = paste();
+    answers_ << "CancelButton";
+    Press(dialog, "CommandImport");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Lines("List2") + Lines("List3"), before);
+    answers_ << "DiscardButton";
+    Press(dialog, "CommandImport");
+    TRY_EXPECT(form_->findChild<ImportDialog*>() == nullptr);
+    EXPECT_EQ(Lines("List2") + Lines("List3") << DeckName(),
+              QStringList({U(u"G-1 森の城"), U(u"M-1 水の計略"), "2", "3", U(u"森のデッキ")}));
+    Activate();
+    QTest::keyClick(form_.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Lines("List2") + Lines("List3"), before);
+}
+
+TEST_F(FileMenuTest, QuitLeavesTheFileDialogOpen) {
+    EXPECT_FALSE(Find<QAction>("DeckAdd")->isEnabled());
+    Trigger("DeckOpen");
+    answers_ << "DiscardButton";
+    Trigger("Quit");
     EXPECT_FALSE(form_->isVisible());
     EXPECT_TRUE(form_->Files().FileDialog()->isVisible());
+}
 
-    form_->findChild<QAction*>("About")->trigger();
+// One window, which a modifier alone keeps and Esc closes.
+TEST_F(FileMenuTest, AboutShowsTheVersionInOneWindow) {
+    Trigger("About");
     QPointer<frmSplash> about = form_->Splash();
-    form_->findChild<QAction*>("About")->trigger();
+    Trigger("About");
     ASSERT_EQ(form_->Splash(), about);
     EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(),
               U(u"Version " KESTRAVA_VERSION u"α"));
-    QTest::keyClick(about, Qt::Key_Shift);  // a modifier alone keeps it
+    QTest::keyClick(about, Qt::Key_Shift);
     EXPECT_TRUE(about->isVisible());
     QTest::keyClick(about, Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -15,23 +15,19 @@ QString FaceOf(const QString& family) {
     return QFontInfo(QFont(family, 9)).family();
 }
 
-class FontsTest : public ::testing::TestWithParam<QString> {
-  protected:
-    void SetUp() override { InstallFonts(); }
-};
-
 // Asking for the face itself spares each text the search for a name the platform may lack.
-TEST_P(FontsTest, OwnFontsAskForTheFaceTheNameGets) {
-    QWidget window;
-    window.setFont(QFont(GetParam(), 9));
-    QLabel inheriting(&window);
-    EXPECT_EQ(window.font().family(), FaceOf(GetParam()));
-    EXPECT_EQ(window.font().pointSize(), 9);
-    EXPECT_EQ(inheriting.font().family(), FaceOf(GetParam()));
-    EXPECT_FALSE(inheriting.testAttribute(Qt::WA_SetFont));
+TEST(InstallFonts, OwnFontsAskForTheFaceTheNameGets) {
+    InstallFonts();
+    for (const QString& name : {kFixedFont, kProportionalFont}) {
+        QWidget window;
+        window.setFont(QFont(name, 9));
+        QLabel inheriting(&window);
+        EXPECT_EQ(window.font().family(), FaceOf(name)) << name.toStdString();
+        EXPECT_EQ(window.font().pointSize(), 9);
+        EXPECT_EQ(inheriting.font().family(), FaceOf(name)) << name.toStdString();
+        EXPECT_FALSE(inheriting.testAttribute(Qt::WA_SetFont));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(BothNames, FontsTest, ::testing::Values(kFixedFont, kProportionalFont));
 
 TEST(InstallFonts, MakesTheFixedPitchFaceTheApplicationFont) {
     InstallFonts();

@@ -24,9 +24,11 @@
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "files/ui/FileWindows.h"
+#include "platform/TextFile.h"
 #include "support/ListRows.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
+#include "support/TryExpect.h"
 
 namespace kestrava::test {
 
@@ -51,16 +53,19 @@ inline QStringList FixtureCardLines() {
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        // A question no test step answers fails the test at once instead of waiting forever.
-        armed_ = 0;
-        QObject::connect(&unexpected_, &QTimer::timeout, [] {
+        // Each question box is answered by the next button of answers_; one that no test step
+        // expects fails the test at once instead of waiting forever.
+        answers_.clear();
+        QObject::connect(&questions_, &QTimer::timeout, [] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr && armed_ == 0) {
+            if (box != nullptr && answers_.isEmpty()) {
                 ADD_FAILURE() << "an unexpected question: " << box->text().toStdString();
                 QTest::keyClick(box, Qt::Key_Escape);
+            } else if (box != nullptr) {
+                box->findChild<QPushButton*>(answers_.takeFirst())->click();
             }
         });
-        unexpected_.start(50);
+        questions_.start(10);
         InstallFonts();
         ASSERT_TRUE(dir_.isValid());
         // Recent decks, the dialog's folder and window places from an earlier test.
@@ -76,6 +81,7 @@ class Form1Test : public ::testing::Test {
                                         folder.isEmpty() ? dir_.filePath("recovery") : folder);
     }
     void TearDown() override {
+        EXPECT_EQ(answers_, QStringList()) << "questions that never came";
         form_.reset();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
@@ -89,6 +95,11 @@ class Form1Test : public ::testing::Test {
         Start();
         Click("Check24");
     }
+    // For keys: the main window active.
+    void Activate() {
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    }
 
     template <typename T>
     T* Find(const QString& name) const {
@@ -97,6 +108,7 @@ class Form1Test : public ::testing::Test {
         return widget;
     }
     QString Text(const QString& label) const { return Find<QLabel>(label)->text(); }
+    QString DeckName() const { return Find<QLineEdit>("Text2")->text(); }
     // Clicks a button; a check box on its indicator, where the user aims.
     void Click(const QString& button) {
         QAbstractButton* widget = Find<QAbstractButton>(button);
@@ -105,31 +117,15 @@ class Form1Test : public ::testing::Test {
                                  : widget->rect().center();
         QTest::mouseClick(widget, Qt::LeftButton, {}, where);
     }
-    // Answers the next question box, once it shows, with the button of that name; an empty
-    // name presses Esc.
-    static void AnswerNextQuestion(const QString& button) {
-        ++armed_;
-        auto* timer = new QTimer(qApp);  // gone with the application at the latest
-        QObject::connect(timer, &QTimer::timeout, [timer, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
-            --armed_;
-            timer->deleteLater();
-            timer->stop();
-            if (button.isEmpty()) {
-                QTest::keyClick(box, Qt::Key_Escape);
-            } else {
-                box->findChild<QPushButton*>(button)->click();
-            }
-        });
-        timer->start(0);
-    }
     QString Path(const QString& name) const {
         return QDir::toNativeSeparators(dir_.filePath(name));
     }
-    void Trigger(const char* action) { form_->findChild<QAction*>(action)->trigger(); }
+    // A deck file in this test's folder: the deck's name, then lines "code name  × count".
+    QString DeckFile(const QString& name, const QStringList& lines) {
+        WriteBytes(Path(name), EncodeCp932Lines(lines));
+        return Path(name);
+    }
+    void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
     // Adds the card of row: Command2 four copies, Command4 one.
     void Add(int row, const char* button) {
         SelectCard(row);
@@ -149,7 +145,7 @@ class Form1Test : public ::testing::Test {
     // deck file would replace is let go.
     void Use(const char* action, const QString& path) {
         if (QByteArray(action) == "DeckOpen" && form_->Document().IsUnsaved()) {
-            AnswerNextQuestion("DiscardButton");
+            answers_ << "DiscardButton";
         }
         Trigger(action);
         EnterPath(path);
@@ -157,8 +153,9 @@ class Form1Test : public ::testing::Test {
     QStringList Lines(const QString& list) const { return Rows(Find<QListWidget>(list)); }
     void SelectCard(int row) { ClickRow(Find<QListWidget>("List1"), row); }
 
-    static inline int armed_ = 0;  // questions a test step will answer
-    QTimer unexpected_;
+    // Object names of the buttons that answer the coming question boxes, in order.
+    static inline QStringList answers_;
+    QTimer questions_;
     QTemporaryDir dir_;
     QString cardListPath_;
     CardCatalogue catalogue_;

@@ -1,7 +1,7 @@
 // The sample-hand window as the main window opens and feeds it: one window from the デッキ menu
-// or Ctrl+H, draws that stop at an empty pile, a fresh deal on every change of the deck's cards,
-// the main deck's odds and cost curve, drawn cards shown in the main window's card panel.
-#include <QAction>
+// or Ctrl+H, draws that stop at an empty pile, a fresh deal when the deck's cards change, the
+// main deck's odds and cost curve, drawn cards shown in the main window's card panel. The piles
+// are SampleHand_test's, the odds and the curve DeckAnalysis_test's, the places Placement_test's.
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -12,8 +12,6 @@
 #include <functional>
 
 #include "Form1Fixture.h"
-#include "files/ui/FileWindows.h"
-#include "platform/TextFile.h"
 #include "sample/ui/Form4.h"
 
 namespace kestrava::test {
@@ -25,18 +23,12 @@ class SampleHandTest : public Form1Test {
         Form1Test::SetUp();
         Begin();
     }
-    // Removes from a deck line: Command3 one copy, Command1 the line.
-    void Remove(int row, const char* button) {
-        ClickRow(Find<QListWidget>("List2"), row);
-        Click(button);
-    }
     Form4* Open() {
-        form_->findChild<QAction*>("SampleHand")->trigger();
+        Trigger("SampleHand");
         return form_->SampleHandWindow();
     }
     void PressCtrlH() {
-        form_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        Activate();
         QTest::keySequence(form_.get(), QKeySequence("Ctrl+H"));
     }
     // Controls of the sample-hand window share names with the main window's: look inside it.
@@ -51,22 +43,35 @@ class SampleHandTest : public Form1Test {
     QString Left(const char* label) const { return In<QLabel>(label)->text(); }
 };
 
-// Ctrl+H over an open window keeps its hand; opened again after Close, it deals afresh.
-TEST_F(SampleHandTest, MenuAndCtrlHShowOneWindow) {
+// Ctrl+H over an open window keeps its hand; opened again after Close, it deals afresh. A draw
+// stops at an empty pile, whose draws then wait for its シャフル, which takes back its own area's
+// cards only.
+TEST_F(SampleHandTest, CtrlHShowsOneWindowWhoseAreasDrawAndDealApart) {
     Add(0, "Command2");  // C-1 x4
+    Add(1, "Command2");  // G-1 x4, castles
     PressCtrlH();
     QPointer<Form4> window = form_->SampleHandWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), U(u"サンプル手札"));
-    Press("Command2");  // Draw 3
+    Press("Command3");  // Draw 7 in both areas
+    Press("Command7");
     PressCtrlH();
-    EXPECT_EQ(Drawn("List1").size(), 3);
+    EXPECT_EQ(Drawn("List1").size() + Drawn("List2").size(), 8);
+    EXPECT_EQ(Left("Label1") + Left("Label2"), U(u"残り 0枚残り 0枚"));
+    for (const char* draw : {"Command1", "Command2", "Command3", "Command5"}) {
+        EXPECT_FALSE(In<QPushButton>(draw)->isEnabled()) << draw;
+    }
+    Press("Command4");  // the main deck's シャフル
+    EXPECT_EQ(Drawn("List1").size() + Drawn("List2").size(), 4);
+    EXPECT_EQ(Left("Label1") + Left("Label2"), U(u"残り 4枚残り 0枚"));
+    EXPECT_TRUE(In<QPushButton>("Command1")->isEnabled());
+    Press("Command8");  // the castles'
+    EXPECT_EQ(Drawn("List1").size() + Drawn("List2").size(), 0);
+    Press("Command2");  // Draw 3
     Press("Command9");  // Close
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(Open(), window);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(Drawn("List1").isEmpty());
+    EXPECT_TRUE(window->isVisible() && Drawn("List1").isEmpty());
     EXPECT_EQ(form_->findChildren<Form4*>().size(), 1);
 }
 
@@ -74,156 +79,90 @@ TEST_F(SampleHandTest, MenuAndCtrlHShowOneWindow) {
 // beside the main window, as the first time, once it is not.
 TEST_F(SampleHandTest, OpensWhereItWasLastClosed) {
     const QPoint beside = Open()->pos();
-    const std::tuple<const char*, QPoint, QPoint> cases[] = {
-        {"moved", {40, 30}, {40, 30}},
-        {"off every screen", {5000, 100}, beside},
-        {"moved again", {10, 20}, {10, 20}},
-    };
-    for (const auto& [name, place, expected] : cases) {
+    for (const QPoint place : {QPoint(40, 30), QPoint(5000, 100)}) {
+        const bool onScreen = place.x() < 5000;
         form_->SampleHandWindow()->move(place);
         Press("Command9");  // Close
         NewForm();
         Begin();
-        EXPECT_EQ(Open()->pos(), expected) << name;
+        EXPECT_EQ(Open()->pos(), onScreen ? place : beside);
     }
 }
 
-TEST_F(SampleHandTest, QuitClosesTheWindow) {
-    Form4* window = Open();
-    form_->findChild<QAction*>("Quit")->trigger();
-    EXPECT_FALSE(window->isVisible());
-}
+struct ChangeCase {
+    const char* Name;
+    std::function<void()> Change;
+    QString MainLeft, CastleLeft;  // after a fresh deal; empty: the hand kept
+};
 
-TEST_F(SampleHandTest, DrawSevenThenOneEmptiesASixCardPile) {
-    Add(0, "Command2");  // C-1 x4
-    Add(2, "Command4");  // G-2 x2
-    Add(2, "Command4");
-    Add(1, "Command2");  // G-1 x4, castles
-    Open();
-    EXPECT_EQ(Left("Label1"), U(u"残り 6枚"));
-    EXPECT_EQ(Left("Label2"), U(u"残り 4枚"));
-    Press("Command3");  // Draw 7
-    Press("Command1");  // Draw 1
-    QStringList drawn = Drawn("List1");
-    drawn.sort();
-    const QString c1 = "C-1 " + U(u"混沌の将"), g2 = "G-2 " + U(u"緑の弓兵");
-    EXPECT_EQ(drawn, QStringList({c1, c1, c1, c1, g2, g2}));
-    EXPECT_EQ(Left("Label1"), U(u"残り 0枚"));
-    for (const char* button : {"Command1", "Command2", "Command3"}) {
-        EXPECT_FALSE(In<QPushButton>(button)->isEnabled()) << button;
-    }
-    EXPECT_TRUE(In<QPushButton>("Command5")->isEnabled());  // the castles are untouched
-    EXPECT_TRUE(Drawn("List2").isEmpty());
-}
-
-// Each シャフル takes back its own area's cards only; drawn dry, its draws work again.
-TEST_F(SampleHandTest, ShuffleDealsItsOwnAreaAfresh) {
-    Add(0, "Command2");  // C-1 x4
-    Add(1, "Command2");  // G-1 x4, castles
-    Open();
-    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
-        {"Command4", "List1", "Label1", "Command1", "List2"},
-        {"Command8", "List2", "Label2", "Command5", "List1"}};
-    for (const auto& [shuffle, list, label, draw, other] : cases) {
-        Press("Command2");  // Draw 3 in both areas
-        Press("Command6");
-        const QStringList kept = Drawn(other);
-        Press(shuffle);
-        EXPECT_TRUE(Drawn(list).isEmpty()) << shuffle;
-        EXPECT_EQ(Left(label), U(u"残り 4枚")) << shuffle;
-        EXPECT_TRUE(In<QPushButton>(draw)->isEnabled()) << shuffle;
-        EXPECT_EQ(Drawn(other), kept) << shuffle;
-    }
-}
-
-// From C-1 x4 and a castle G-1, 3 and 1 drawn: a change that gives other cards (or other odds)
-// deals both areas afresh, one that leaves them as they were keeps the hand.
+// From C-1 x4 and a castle G-1, one card drawn from each pile before each change: a change that
+// gives other cards deals both areas afresh, one that leaves them as they were keeps the hand.
 TEST_F(SampleHandTest, ChangedCardsDealAfreshUnchangedOnesKeepTheHand) {
-    const QString deck = dir_.filePath("deck.dek"), cards = dir_.filePath("cards.csv");
-    WriteBytes(deck, EncodeCp932Lines({"d", U(u"G-2 緑の弓兵  × 2"), U(u"G-1 森の城  × 3")}));
+    const QString cards = Path("cards.csv");
     WriteBytes(cards, CardListBytes({CardLine("G-1", U(u"森の城"), {{7, U(u"兵力")}})}));
-    const std::tuple<const char*, std::function<void()>, QString, QString> cases[] = {
-        {">", [&] { Add(3, "Command4"); }, U(u"残り 5枚"), U(u"残り 1枚")},
-        {"> a castle", [&] { Add(1, "Command4"); }, U(u"残り 4枚"), U(u"残り 2枚")},
-        {"<", [&] { Remove(0, "Command3"); }, U(u"残り 3枚"), U(u"残り 1枚")},
-        {"<<", [&] { Remove(0, "Command1"); }, U(u"残り 0枚"), U(u"残り 1枚")},
-        {"deck file", [&] { Use("DeckOpen", deck); }, U(u"残り 2枚"), U(u"残り 3枚")},
-        {"card list: G-1 no castle", [&] { Use("Open", cards); }, U(u"残り 5枚"), U(u"残り 0枚")},
-        {">> at the limit: kept", [&] { Add(0, "Command2"); }, {}, {}},
-        {"the same card list: kept", [&] { Use("Open", cardListPath_); }, {}, {}},
-    };
-    for (const auto& [name, change, mainLeft, castleLeft] : cases) {
-        NewForm();
-        Begin();
-        Add(0, "Command2");  // C-1 x4
-        Add(1, "Command4");  // G-1
-        Open();
-        Press("Command2");  // Draw 3
-        Press("Command5");  // Draw 1
-        const QStringList main = Drawn("List1"), castles = Drawn("List2");
-        change();
-        const bool kept = mainLeft.isEmpty();
-        EXPECT_EQ(Drawn("List1"), kept ? main : QStringList()) << name;
-        EXPECT_EQ(Drawn("List2"), kept ? castles : QStringList()) << name;
-        EXPECT_EQ(Left("Label1"), kept ? U(u"残り 1枚") : mainLeft) << name;
-        EXPECT_EQ(Left("Label2"), kept ? U(u"残り 0枚") : castleLeft) << name;
-    }
-}
-
-// C-1 is a 指揮官 of cost 2 + 1, G-2 a 兵力 of cost 0, M-1 of no type of the table; castles
-// count for neither. 1 - C(8,7)/C(12,7) = 1 - 8/792.
-TEST_F(SampleHandTest, OddsTableAndCostChartFollowTheDeck) {
-    const std::tuple<std::vector<int>, QString, QStringList, QList<qreal>> cases[] = {
-        {{0, 1}, U(u"初手4枚で1枚以上引く確率"), {U(u"指揮官"), "4", "100.0%"}, {0, 0, 0, 4}},
-        {{2, 3},
-         U(u"初手7枚で1枚以上引く確率"),
-         {U(u"指揮官"), "4", "99.0%", U(u"兵力"), "4", "99.0%"},
-         {8, 0, 0, 4}},
-    };
-    for (const auto& [rows, caption, cells, counts] : cases) {
-        for (int row : rows) {
-            Add(row, "Command2");
-        }
-        Open();
-        const QTableWidget* grid = In<QTableWidget>("Grid1");
-        QStringList shown;
-        for (int row = 0; row < grid->rowCount(); ++row) {
-            for (int column = 0; column < 3; ++column) {
-                shown << grid->item(row, column)->text();
-            }
-        }
-        EXPECT_EQ(In<QGroupBox>("Frame3")->title(), caption);
-        EXPECT_EQ(shown, cells);
-        // The chart plugin's view, as the window loaded it.
-        const auto* chart = In<QWidget>("Chart1")->findChild<QChartView*>();
-        ASSERT_NE(chart, nullptr);
-        const QBarSet* bars =
-            qobject_cast<QBarSeries*>(chart->chart()->series().front())->barSets().front();
-        QList<qreal> bucketCounts = counts;
-        bucketCounts.resize(kCostBuckets);
-        for (int i = 0; i < bars->count(); ++i) {
-            EXPECT_EQ(bars->at(i), bucketCounts[i]) << i;
-        }
-    }
-}
-
-// A drawn card is the one "…" of the main window's panel then turns; one the card list does
-// not know leaves nothing of the card shown before: no texts, no formation grid, no "…".
-TEST_F(SampleHandTest, ClickingADrawnCardShowsItInTheCardPanel) {
-    const QString deck = dir_.filePath("deck.dek");
-    WriteBytes(deck, EncodeCp932Lines({"d", U(u"C-1 混沌の将  × 1"), U(u"G-1 森の城  × 1"),
-                                       U(u"X-9 謎の札  × 1")}));
-    Use("DeckOpen", deck);
+    Add(0, "Command2");
+    Add(1, "Command4");
     Open();
-    Press("Command2");  // both main-deck cards
-    Press("Command5");  // the castle
-    ClickRow(In<QListWidget>("List2"), 0);
-    EXPECT_EQ(Text("Label1"), U(u"カード名：森の城"));
+    const ChangeCase cases[] = {
+        {"> M-1", [&] { Add(3, "Command4"); }, U(u"残り 5枚"), U(u"残り 1枚")},
+        {"the same card list", [&] { Use("Open", cardListPath_); }, {}, {}},
+        {"G-1 no castle", [&] { Use("Open", cards); }, U(u"残り 6枚"), U(u"残り 0枚")},
+    };
+    const auto hand = [&] {
+        return Drawn("List1") + Drawn("List2") << Left("Label1") << Left("Label2");
+    };
+    for (const ChangeCase& test : cases) {
+        Press("Command1");  // Draw 1 in both areas
+        Press("Command5");
+        const QStringList before = hand();
+        test.Change();
+        EXPECT_EQ(hand(),
+                  test.MainLeft.isEmpty() ? before : QStringList({test.MainLeft, test.CastleLeft}))
+            << test.Name;
+    }
+}
+
+// Opened on C-1 x4 (a 指揮官 of cost 2 + 1) and four castles; then G-2 (a 兵力 of cost 0) and M-1
+// (of no type of the table) come, four of each: 1 - C(8,7)/C(12,7) = 1 - 8/792.
+TEST_F(SampleHandTest, OddsTableAndCostChartFollowTheDeck) {
+    Add(0, "Command2");
+    Add(1, "Command2");
+    Open();
+    Add(2, "Command2");
+    Add(3, "Command2");
+    const QTableWidget* grid = In<QTableWidget>("Grid1");
+    QStringList cells;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < 3; ++column) {
+            cells << grid->item(row, column)->text();
+        }
+    }
+    EXPECT_EQ(In<QGroupBox>("Frame3")->title(), U(u"初手7枚で1枚以上引く確率"));
+    EXPECT_EQ(cells, QStringList({U(u"指揮官"), "4", "99.0%", U(u"兵力"), "4", "99.0%"}));
+    // The chart plugin's view, as the window loaded it.
+    const auto* chart = In<QWidget>("Chart1")->findChild<QChartView*>();
+    ASSERT_NE(chart, nullptr);
+    const QBarSet* bars =
+        qobject_cast<QBarSeries*>(chart->chart()->series().front())->barSets().front();
+    QList<qreal> counts = {8, 0, 0, 4};
+    counts.resize(kCostBuckets);
+    for (int i = 0; i < bars->count(); ++i) {
+        EXPECT_EQ(bars->at(i), counts[i]) << i;
+    }
+}
+
+// A drawn card is the one the main window's panel then shows, "…" turning its formations; one the
+// card list does not know leaves nothing of the card shown before: no texts, no formation grid,
+// no "…".
+TEST_F(SampleHandTest, ClickingADrawnCardShowsItInTheCardPanel) {
+    Use("DeckOpen", DeckFile("deck.dek", {"d", U(u"C-1 混沌の将  × 1"), U(u"X-9 謎の札  × 1")}));
+    Open();
+    Press("Command2");  // both cards
     auto* drawn = In<QListWidget>("List1");
     const int unknown = drawn->item(0)->text().startsWith("X-9") ? 0 : 1;
     ClickRow(drawn, 1 - unknown);
     EXPECT_EQ(Text("Label1"), U(u"カード名：混沌の将"));
-    Click("Command5");
+    Click("Command5");  // its second formation
     EXPECT_EQ(Text("Label49"), U(u"包囲陣形"));
     ClickRow(drawn, unknown);
     for (QLabel* label : Find<QWidget>("Frame3")->findChildren<QLabel*>()) {

@@ -20,12 +20,12 @@ class CountingList : public QListWidget {
   public:
     using QListWidget::QListWidget;
     void doItemsLayout() override {
-        ++Layouts;
+        ++layouts_;
         QListWidget::doItemsLayout();
     }
     // Asks for a layout pass as a change of rows does: the event loop runs it.
     void ScheduleLayout() { scheduleDelayedItemsLayout(); }
-    int Layouts = 0;
+    int layouts_ = 0;
 };
 
 // The lists placed as in the main window, in pixels, showing 60 made-up lines.
@@ -33,21 +33,21 @@ class DeckListViewsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         for (int i = 1; i < 60; ++i) {
-            deck.Lines.push_back({QStringLiteral("E%1 霧谷の番兵").arg(i), qint16(i % 4 + 1)});
+            deck_.Lines.push_back({QStringLiteral("E%1 霧谷の番兵").arg(i), qint16(i % 4 + 1)});
         }
-        List2->setGeometry(340, 124, 289, 196);
-        List3->setGeometry(628, 124, 37, 196);
-        Window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
-        Views->ShowDeck(deck);
+        List2_->setGeometry(340, 124, 289, 196);
+        List3_->setGeometry(628, 124, 37, 196);
+        window_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        views_->ShowDeck(deck_);
         AfterTheDelayedLayout();  // the scroll ranges are set
     }
     // Lets the event loop run the delayed layout that follows every change of rows.
     void AfterTheDelayedLayout() {
-        for (CountingList* list : {List2, List3}) {
-            const int before = list->Layouts;
+        for (CountingList* list : {List2_, List3_}) {
+            const int before = list->layouts_;
             list->ScheduleLayout();
-            TRY_ASSERT(list->Layouts > before);
+            TRY_ASSERT(list->layouts_ > before);
         }
     }
     static int TopLine(const QListWidget* list) { return list->indexAt({2, 2}).row(); }
@@ -57,104 +57,115 @@ class DeckListViewsTest : public ::testing::Test {
     }
     // Both lists on this selection and one top line, showing their last line when asked to.
     void ExpectInStep(int selected, bool lastLineShows = false) {
-        EXPECT_EQ(Views->SelectedIndex(), selected);
-        EXPECT_EQ(List2->selectionModel()->selectedRows().value(0).row(), selected);
-        EXPECT_EQ(TopLine(List2), TopLine(List3));
-        for (const QListWidget* list : {List2, List3}) {
+        EXPECT_EQ(views_->SelectedIndex(), selected);
+        EXPECT_EQ(List2_->selectionModel()->selectedRows().value(0).row(), selected);
+        EXPECT_EQ(TopLine(List2_), TopLine(List3_));
+        for (const QListWidget* list : {List2_, List3_}) {
             const QRect last = list->visualItemRect(list->item(list->count() - 1));
             EXPECT_TRUE(!lastLineShows || list->viewport()->rect().contains(last));
         }
     }
 
-    Deck deck{{}, {{QString(50, u'霧'), 1}}, 123};  // a first line wider than the deck list
-    QWidget Window;
-    CountingList* List2 = new CountingList(&Window);
-    CountingList* List3 = new CountingList(&Window);
-    DeckListViews* Views = new DeckListViews(List2, List3, new QLineEdit(&Window), &Window);
+    Deck deck_{{}, {{QString(50, u'霧'), 1}}, 123};  // a first line wider than the deck list
+    QWidget window_;
+    CountingList* List2_ = new CountingList(&window_);
+    CountingList* List3_ = new CountingList(&window_);
+    DeckListViews* views_ = new DeckListViews(List2_, List3_, new QLineEdit(&window_), &window_);
+};
+
+struct ListRow {
+    bool CountList;  // List3, else List2
+    int Row;
 };
 
 // Rows far apart, so that the clicked list has scrolled before the click.
 TEST_F(DeckListViewsTest, ClickSelectsTheLineInBothListsAtOneTopLine) {
-    for (auto [list, row] : {std::pair{List2, 2}, {List3, 39}, {List2, 25}}) {
-        SCOPED_TRACE(::testing::Message() << (list == List2 ? "List2 " : "List3 ") << row);
-        Click(list, row);
-        ExpectInStep(row);
+    for (const ListRow test : {ListRow{false, 2}, {true, 39}, {false, 25}}) {
+        SCOPED_TRACE(::testing::Message() << (test.CountList ? "List3 " : "List2 ") << test.Row);
+        Click(test.CountList ? List3_ : List2_, test.Row);
+        ExpectInStep(test.Row);
     }
 }
 
 TEST_F(DeckListViewsTest, ScrollingOneListScrollsTheOther) {
-    for (auto [list, top] : {std::pair{List3, 31}, {List2, 8}}) {
-        list->verticalScrollBar()->setValue(top);
-        EXPECT_EQ(TopLine(List2), top);
-        EXPECT_EQ(TopLine(List3), top);
+    for (const ListRow top : {ListRow{true, 31}, {false, 8}}) {
+        (top.CountList ? List3_ : List2_)->verticalScrollBar()->setValue(top.Row);
+        EXPECT_EQ(TopLine(List2_), top.Row);
+        EXPECT_EQ(TopLine(List3_), top.Row);
     }
 }
 
 // Only the lines that differ are rewritten: the selection and the top line stay.
 TEST_F(DeckListViewsTest, ChangedDeckRewritesItsLinesInPlace) {
-    List2->verticalScrollBar()->setValue(8);
-    Click(List3, 12);
-    deck.Lines[12].Count = -1;
-    deck.Lines.erase(deck.Lines.begin() + 30);
-    Views->ShowDeck(deck);
-    EXPECT_EQ(List3->item(12)->text(), QStringLiteral("-1"));
-    EXPECT_EQ(List2->item(30)->text(), QStringLiteral("E31 霧谷の番兵"));
-    EXPECT_EQ(List2->count(), 59);
-    EXPECT_EQ(List3->count(), 59);
+    List2_->verticalScrollBar()->setValue(8);
+    Click(List3_, 12);
+    deck_.Lines[12].Count = -1;
+    deck_.Lines.erase(deck_.Lines.begin() + 30);
+    views_->ShowDeck(deck_);
+    EXPECT_EQ(List3_->item(12)->text(), QStringLiteral("-1"));
+    EXPECT_EQ(List2_->item(30)->text(), QStringLiteral("E31 霧谷の番兵"));
+    EXPECT_EQ(List2_->count(), 59);
+    EXPECT_EQ(List3_->count(), 59);
     AfterTheDelayedLayout();
-    EXPECT_EQ(TopLine(List3), 8);
+    EXPECT_EQ(TopLine(List3_), 8);
     ExpectInStep(12);
 }
 
 TEST_F(DeckListViewsTest, LoadedDeckShowsFromTheFirstLineWithNothingSelected) {
-    Click(List3, 39);
-    Views->ShowLoadedDeck(deck);
-    EXPECT_EQ(TopLine(List2), 0);
+    Click(List3_, 39);
+    views_->ShowLoadedDeck(deck_);
+    EXPECT_EQ(TopLine(List2_), 0);
     ExpectInStep(-1);
 }
 
 TEST_F(DeckListViewsTest, AppendedLineShowsAtOnceAndAfterTheDelayedLayout) {
-    deck.Lines.push_back({QStringLiteral("M900 新入りの鷹匠"), 1});
-    Views->ShowDeck(deck);
-    Views->ScrollToEnd();
+    deck_.Lines.push_back({QStringLiteral("M900 新入りの鷹匠"), 1});
+    views_->ShowDeck(deck_);
+    views_->ScrollToEnd();
     ExpectInStep(-1, true);
     AfterTheDelayedLayout();
     ExpectInStep(-1, true);
 }
 
 TEST_F(DeckListViewsTest, SelectedLineThatIsGoneLeavesNothingSelected) {
-    Click(List2, 11);
-    deck.Lines.resize(6);  // not a neighbour either
-    Views->ShowDeck(deck);
+    Click(List2_, 11);
+    deck_.Lines.resize(6);  // not a neighbour either
+    views_->ShowDeck(deck_);
     ExpectInStep(-1);
 }
 
 // A right press selects nothing. On the deck list it asks for the popup, even below its last
 // line; on the count list it asks for nothing.
 TEST_F(DeckListViewsTest, RightPressAsksForThePopupOnTheDeckListOnly) {
-    deck.Lines.resize(6);
-    Views->ShowDeck(deck);
-    Click(List2, 1);
-    QSignalSpy popups(Views, &DeckListViews::PopupRequested);
-    const QPoint onLine = List2->visualItemRect(List2->item(4)).center();
-    const QPoint below(10, List2->height() - 10);
+    deck_.Lines.resize(6);
+    views_->ShowDeck(deck_);
+    Click(List2_, 1);
+    QSignalSpy popups(views_, &DeckListViews::PopupRequested);
+    const QPoint onLine = List2_->visualItemRect(List2_->item(4)).center();
+    const QPoint below(10, List2_->height() - 10);
     for (const QPoint at : {onLine, below}) {
-        QTest::mouseClick(List2->viewport(), Qt::RightButton, {}, at);
+        QTest::mouseClick(List2_->viewport(), Qt::RightButton, {}, at);
     }
-    Click(List3, 2, Qt::RightButton);
+    Click(List3_, 2, Qt::RightButton);
     ASSERT_EQ(popups.count(), 2);
-    EXPECT_EQ(popups.at(0).at(0).toPoint(), List2->viewport()->mapToGlobal(onLine));
-    EXPECT_EQ(popups.at(1).at(0).toPoint(), List2->viewport()->mapToGlobal(below));
+    EXPECT_EQ(popups.at(0).at(0).toPoint(), List2_->viewport()->mapToGlobal(onLine));
+    EXPECT_EQ(popups.at(1).at(0).toPoint(), List2_->viewport()->mapToGlobal(below));
     ExpectInStep(1);
 }
+
+struct CastleColour {
+    qint16 Castles;
+    QColor Shown;
+};
 
 TEST(DeckStatsPanel, ShowsTheCastleNumberInColourAndEachTallyInItsLabel) {
     DeckStatsPanel panel;
     const QLabel* castles = panel.findChild<QLabel*>("Label16");
-    for (const auto& [count, colour] : {std::pair<qint16, QColor>{20, Qt::black}, {19, Qt::red}}) {
-        panel.ShowTallies({count});
+    for (const CastleColour test : {CastleColour{20, Qt::black}, {19, Qt::red}}) {
+        panel.ShowTallies({test.Castles});
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-            EXPECT_EQ(castles->palette().color(group, QPalette::WindowText), colour) << count;
+            EXPECT_EQ(castles->palette().color(group, QPalette::WindowText), test.Shown)
+                << test.Castles;
         }
     }
     // In the order of the tallies: card types, factions C to M, rarities.

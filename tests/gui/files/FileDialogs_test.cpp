@@ -21,10 +21,13 @@
 namespace kestrava {
 namespace {
 
-// Records the status line's texts and every load and save.
+using M = FileDialogMode;
+using test::Rows;
+
+// Records the status line's texts and every load and save, each answered with Result.
 struct FakeActions : FileActions {
     QStringList Calls;
-    FileOutcome Result = FileOutcome::Done;  // of every load and save
+    FileOutcome Result = FileOutcome::Done;
     StatusLine Line;
     FakeActions() {
         QObject::connect(&Line, &StatusLine::Changed,
@@ -41,44 +44,12 @@ struct FakeActions : FileActions {
     }
 };
 
-using test::Rows;
-
-// A widget double click arrives as press, release, double click, release.
-void DoubleClick(QListWidget* list, int row) {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    test::ClickRow(list, row);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-}
-
-class FileDialogs : public ::testing::Test {
+// In the temporary directory: folders, one of them named like a deck, and files of each kind.
+class FileDialogsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         QSettings().clear();  // the folder an earlier test used
         ASSERT_TRUE(QDir::setCurrent(root_));
-    }
-    void TearDown() override { windows_.reset(), DeleteClosed(); }
-    static void DeleteClosed() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    QString Path(const QString& name = {}) const { return root_ + '/' + name; }
-    // Opens the dialog in mode, types path into Text1 and presses Enter there.
-    Form2* Type(FileDialogMode mode, const QString& path) {
-        Form2* dialog = windows_->ShowFileDialog(mode);
-        dialog->findChild<QLineEdit*>("Text1")->setText(path);
-        QTest::keyClick(dialog->findChild<QLineEdit*>("Text1"), Qt::Key_Return);
-        return dialog;
-    }
-
-    QTemporaryDir temp_;
-    const QString root_ = QDir(temp_.path()).canonicalPath();
-    FakeActions actions_;
-    std::unique_ptr<FileWindows> windows_ = std::make_unique<FileWindows>(actions_);
-};
-
-// In the temporary directory: folders, one of them named like a deck, and files of each kind.
-class FileDialogBrowsing : public FileDialogs {
-  protected:
-    void SetUp() override {
-        FileDialogs::SetUp();
         for (const QString name :
              {"outer/inner/", "outer/Beta/", "outer/alpha/", "gone/", "d.dek/", "outer/x.dek",
               "b.dek", "A.dek", "UPPER.DEK", "p.htm", "p.html"}) {
@@ -86,220 +57,235 @@ class FileDialogBrowsing : public FileDialogs {
                                            : QFile(name).open(QFile::WriteOnly));
         }
     }
-    // Shows the dialog in mode and finds its controls.
-    void Show(FileDialogMode mode) {
-        dialog = windows_->ShowFileDialog(mode);
-        dirs = dialog->findChild<QListWidget*>("Dir1");
-        files = dialog->findChild<QListWidget*>("File1");
-        text = dialog->findChild<QLineEdit*>("Text1");
+    void TearDown() override {
+        windows_.reset();
+        DeleteClosed();
     }
-    // Everything the dialog shows.
-    QStringList Shown() const { return Rows(dirs) + Rows(files) << text->text(); }
+    static void DeleteClosed() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    QString Path(const QString& name = {}) const { return root_ + '/' + name; }
+    // Shows the dialog in mode and finds its controls.
+    Form2* Show(FileDialogMode mode) {
+        dialog_ = windows_->ShowFileDialog(mode);
+        dirs_ = dialog_->findChild<QListWidget*>("Dir1");
+        files_ = dialog_->findChild<QListWidget*>("File1");
+        text_ = dialog_->findChild<QLineEdit*>("Text1");
+        return dialog_;
+    }
+    // Shows the dialog in mode, types path into Text1 and presses Enter there; each load or save
+    // has that outcome.
+    void Type(FileDialogMode mode, const QString& path, FileOutcome outcome = FileOutcome::Done) {
+        actions_.Result = outcome;
+        Show(mode);
+        text_->setText(path);
+        QTest::keyClick(text_, Qt::Key_Return);
+    }
+    // Saves a page over the file at path and answers the confirmation with the button.
+    void SaveOver(const QString& path, const char* button) {
+        Type(M::HtmlSave, path);
+        QTest::mouseClick(windows_->Confirmation()->findChild<QWidget*>(button), Qt::LeftButton);
+    }
 
+    QTemporaryDir temp_;
+    const QString root_ = QDir(temp_.path()).canonicalPath();
     // Rows of the directory list: the root, each ancestor a step further in, then the
-    // subdirectories; the current directory's row is depth - 1.
-    const int depth = int(root_.count('/')) + 2;
-    QPointer<Form2> dialog;
-    QListWidget* dirs = nullptr;
-    QListWidget* files = nullptr;
-    QLineEdit* text = nullptr;
+    // subdirectories; with outer shown, its row is depth_ - 1.
+    const int depth_ = int(root_.count('/')) + 2;
+    FakeActions actions_;
+    std::unique_ptr<FileWindows> windows_ = std::make_unique<FileWindows>(actions_);
+    QPointer<Form2> dialog_;
+    QListWidget* dirs_ = nullptr;
+    QListWidget* files_ = nullptr;
+    QLineEdit* text_ = nullptr;
+};
+
+struct ModeCase {
+    FileDialogMode Mode;
+    QStringList Files;
 };
 
 // In the current directory with its path; files only, sorted as a user sorts them; *.dek in
 // either case.
-TEST_F(FileDialogBrowsing, OpensOnTheCurrentDirectoryShowingTheFilesOfTheMode) {
+TEST_F(FileDialogsTest, OpensOnTheCurrentDirectoryShowingTheFilesOfTheMode) {
     const QStringList decks = {"A.dek", "b.dek", "UPPER.DEK"};
-    const std::pair<FileDialogMode, QStringList> cases[] = {
-        {FileDialogMode::CardList, {"A.dek", "b.dek", "p.htm", "p.html", "UPPER.DEK"}},
-        {FileDialogMode::HtmlSave, {"p.htm"}},
-        {FileDialogMode::DeckSave, decks},
-        {FileDialogMode::DeckOpen, decks}};
-    for (const auto& [mode, names] : cases) {
-        Show(mode);
-        EXPECT_EQ(dialog->Directory(), Path()) << int(mode);
-        EXPECT_EQ(Rows(files) << text->text(), QStringList(names) << Path()) << int(mode);
-        dialog->close();
+    const ModeCase cases[] = {{M::CardList, {"A.dek", "b.dek", "p.htm", "p.html", "UPPER.DEK"}},
+                              {M::HtmlSave, {"p.htm"}},
+                              {M::DeckSave, decks},
+                              {M::DeckOpen, decks}};
+    for (const ModeCase& test : cases) {
+        Show(test.Mode);
+        EXPECT_EQ(dialog_->Directory(), Path()) << int(test.Mode);
+        EXPECT_EQ(Rows(files_) << text_->text(), QStringList(test.Files) << Path())
+            << int(test.Mode);
+        dialog_->close();
     }
 }
 
-// The folder of the last file loaded or saved, the confirmation's yes included; the current
-// directory before that, and once that folder is gone.
-TEST_F(FileDialogBrowsing, StartsInTheFolderLastUsed) {
-    using M = FileDialogMode;
+struct FolderStep {
+    const char* Name;
+    std::function<void()> Act;
+    QString Folder;  // where the dialog opens after it
+};
+
+// The folder of the last file loaded or saved, the confirmation's yes included, as the file
+// system resolves its path; the current directory before that, and once that folder is gone.
+TEST_F(FileDialogsTest, StartsInTheFolderLastUsed) {
     ASSERT_TRUE(QFile::link(Path("outer/inner"), Path("link")));
     test::WriteBytes(Path("outer/alpha/y.htm"), "old");
-    const auto answer = [this](const char* button) {
-        QTest::mouseClick(windows_->Confirmation()->findChild<QWidget*>(button), Qt::LeftButton);
-    };
-    const std::vector<std::tuple<const char*, std::function<void()>, QString>> steps = {
+    const FolderStep steps[] = {
         {"never used", [] {}, Path()},
         {"saved", [&] { Type(M::DeckSave, Path("outer/inner/n.dek")); }, Path("outer/inner/")},
-        {"left elsewhere",
-         [&] { Show(M::DeckOpen), dialog->SetDirectory(Path("outer")), dialog->close(); },
+        {"left elsewhere", [&] { Show(M::DeckOpen)->SetDirectory(Path("outer")); },
          Path("outer/inner/")},
-        {"load failed",
-         [&] { actions_.Result = FileOutcome::Failed, Type(M::DeckOpen, Path("outer/x.dek")); },
+        {"load failed", [&] { Type(M::DeckOpen, Path("outer/x.dek"), FileOutcome::Failed); },
          Path("outer/inner/")},
-        {"relative path loaded",
-         [&] { actions_.Result = FileOutcome::Done, Type(M::CardList, "outer/x.dek"); },
-         Path("outer/")},
+        {"relative path loaded", [&] { Type(M::CardList, "outer/x.dek"); }, Path("outer/")},
         {"through a link", [&] { Type(M::HtmlSave, "link/../z.htm"); }, Path("outer/")},
-        {"overwrite refused",
-         [&] { Type(M::HtmlSave, Path("outer/alpha/y.htm")), answer("Command2"); }, Path("outer/")},
-        {"overwritten", [&] { Type(M::HtmlSave, Path("outer/alpha/y.htm")), answer("Command1"); },
+        {"overwrite refused", [&] { SaveOver(Path("outer/alpha/y.htm"), "Command2"); },
+         Path("outer/")},
+        {"overwritten", [&] { SaveOver(Path("outer/alpha/y.htm"), "Command1"); },
          Path("outer/alpha/")},
         {"folder gone", [&] { QDir(Path("outer/alpha")).removeRecursively(); }, Path()},
     };
-    for (const auto& [name, act, folder] : steps) {
-        act();
+    for (const FolderStep& step : steps) {
+        step.Act();
+        windows_ = std::make_unique<FileWindows>(actions_);  // the last one's windows closed
         DeleteClosed();
         Show(M::DeckSave);
-        EXPECT_EQ(dialog->Directory(), folder) << name;
-        EXPECT_EQ(text->text(), folder) << name;
-        dialog->close();
+        EXPECT_EQ(dialog_->Directory(), step.Folder) << step.Name;
+        EXPECT_EQ(text_->text(), step.Folder) << step.Name;
     }
 }
 
 // Refilling the file list for the new mode chooses no file either.
-TEST_F(FileDialogBrowsing, CommandWhileOpenReusesTheDialogWithItsDirectoryAndPath) {
-    Show(FileDialogMode::CardList);
-    ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
-    text->setText("typed");
-    EXPECT_EQ(windows_->ShowFileDialog(FileDialogMode::DeckOpen), dialog);
-    EXPECT_EQ(dialog->Directory(), Path("outer/"));
-    EXPECT_EQ(Rows(files) << text->text(), QStringList({"x.dek", "typed"}));
+TEST_F(FileDialogsTest, CommandWhileOpenReusesTheDialogWithItsDirectoryAndPath) {
+    ASSERT_TRUE(Show(M::CardList)->SetDirectory(Path("outer")));
+    text_->setText("typed");
+    EXPECT_EQ(windows_->ShowFileDialog(M::DeckOpen), dialog_);
+    EXPECT_EQ(dialog_->Directory(), Path("outer/"));
+    EXPECT_EQ(Rows(files_) << text_->text(), QStringList({"x.dek", "typed"}));
 }
 
-TEST_F(FileDialogBrowsing, DirectoryListShowsTheAncestorsThenTheSubdirectories) {
-    Show(FileDialogMode::DeckOpen);
-    ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
-    const QString in(2 * depth, u' ');
-    EXPECT_EQ(Rows(dirs).mid(depth - 1),
+// The ancestors, then the subdirectories. One that has vanished since it was listed leaves the
+// dialog as it was; another is entered by a double click, or by Enter, which must not press the
+// action button too.
+TEST_F(FileDialogsTest, DirectoryListEntersTheDirectoryChosen) {
+    ASSERT_TRUE(Show(M::DeckOpen)->SetDirectory(Path("outer")));
+    const QString in(2 * depth_, u' ');
+    EXPECT_EQ(Rows(dirs_).mid(depth_ - 1),
               QStringList({in.mid(2) + "outer", in + "alpha", in + "Beta", in + "inner"}));
-    EXPECT_EQ(dirs->currentRow(), depth - 1);
-}
-
-TEST_F(FileDialogBrowsing, DoubleClickOnADirectoryEntersIt) {
-    Show(FileDialogMode::DeckOpen);
-    ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
-    DoubleClick(dirs, depth + 2);  // inner
-    EXPECT_EQ(dialog->Directory(), Path("outer/inner/"));
-    EXPECT_EQ(text->text(), Path("outer/inner/"));
-}
-
-// Enter in the directory list must not press the action button.
-TEST_F(FileDialogBrowsing, EnterOnADirectoryEntersItAndActsOnNothing) {
-    Show(FileDialogMode::DeckOpen);
-    ASSERT_TRUE(dialog->SetDirectory(root_ + "/outer"));
-    dirs->setCurrentRow(depth - 2);  // the root
-    QTest::keyClick(dirs, Qt::Key_Return);
-    EXPECT_EQ(dialog->Directory(), Path());
-    EXPECT_EQ(text->text(), Path());
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dirs_->currentRow(), depth_ - 1);
+    const QStringList shown = Rows(dirs_) + Rows(files_) << text_->text();
+    ASSERT_TRUE(QDir(Path("outer/Beta")).removeRecursively());
+    test::DoubleClickRow(dirs_, depth_ + 1);
+    EXPECT_EQ(Rows(dirs_) + Rows(files_) << text_->text(), shown);
+    test::DoubleClickRow(dirs_, depth_ + 2);  // inner
+    EXPECT_EQ(text_->text(), Path("outer/inner/"));
+    dirs_->setCurrentRow(depth_ - 2);  // the root
+    QTest::keyClick(dirs_, Qt::Key_Return);
+    EXPECT_EQ(dialog_->Directory(), Path());
+    EXPECT_EQ(text_->text(), Path());
+    EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(actions_.Calls, QStringList());
 }
 
-TEST_F(FileDialogBrowsing, VanishedDirectoryLeavesTheDialogWhereItWas) {
-    Show(FileDialogMode::DeckOpen);
-    const QStringList before = Shown();
-    ASSERT_EQ(dirs->item(depth)->text().trimmed(), "gone");
-    ASSERT_TRUE(QDir(root_).rmdir("gone"));
-    DoubleClick(dirs, depth);
-    EXPECT_EQ(Shown(), before);
-}
-
-TEST_F(FileDialogBrowsing, EnterOnAFileActsOnIt) {
-    Show(FileDialogMode::DeckOpen);
-    files->setFocus();
-    QTest::keyClick(files, Qt::Key_Down);
-    QTest::keyClick(files, Qt::Key_Return);
+TEST_F(FileDialogsTest, EnterOnAFileActsOnIt) {
+    Show(M::DeckOpen);
+    files_->setFocus();
+    QTest::keyClick(files_, Qt::Key_Down);
+    QTest::keyClick(files_, Qt::Key_Return);
     EXPECT_EQ(actions_.Calls, QStringList({"deck " + Path("A.dek")}));
 }
 
 // A command before the deletion of a closed dialog gets a fresh one.
-TEST_F(FileDialogBrowsing, ClosedDialogIsForgottenAtOnce) {
-    Show(FileDialogMode::DeckOpen);
-    QTest::mouseClick(dialog->findChild<QWidget*>("Command2"), Qt::LeftButton);
+TEST_F(FileDialogsTest, ClosedDialogIsForgottenAtOnce) {
+    Show(M::DeckOpen);
+    QTest::mouseClick(dialog_->findChild<QWidget*>("Command2"), Qt::LeftButton);
     EXPECT_EQ(windows_->FileDialog(), nullptr);
-    EXPECT_NE(windows_->ShowFileDialog(FileDialogMode::DeckSave), dialog);
+    EXPECT_NE(windows_->ShowFileDialog(M::DeckSave), dialog_);
     DeleteClosed();
-    EXPECT_TRUE(dialog.isNull());
+    EXPECT_TRUE(dialog_.isNull());
 }
 
 struct ActionCase {
     FileDialogMode Mode;
     const char* Path;
     FileOutcome Outcome;
-    QStringList Calls;  // the typed path as %1
+    const char* Call;  // the typed path as %1
     bool StaysOpen;
 };
 
-// A failure closes the dialog too; a kept deck or a save asked for first leaves it open.
-TEST_F(FileDialogs, ActionLoadsOrSavesByMode) {
-    using M = FileDialogMode;
+// A failure closes the dialog too; a kept deck or a save asked for first leaves it open. A
+// folder is no file to ask about.
+TEST_F(FileDialogsTest, ActionLoadsOrSavesByMode) {
     using O = FileOutcome;
     ASSERT_TRUE(QDir(root_).mkdir("folder"));
-    const ActionCase cases[] = {{M::DeckOpen, "デッキ 1.dek", O::Failed, {"deck %1"}, false},
-                                {M::DeckOpen, "a.dek", O::Cancelled, {"deck %1"}, true},
-                                {M::DeckOpen, "a.dek", O::Waiting, {"deck %1"}, true},
-                                {M::CardList, "c", O::Failed, {"cards %1"}, false},
-                                {M::HtmlSave, "new.dek", O::Failed, {"write html %1"}, false},
-                                {M::HtmlSave, "folder", O::Done, {"write html %1"}, false},
-                                {M::DeckSave, "new.dek", O::Done, {"write deck %1"}, false}};
+    const ActionCase cases[] = {{M::DeckOpen, "デッキ 1.dek", O::Failed, "deck %1", false},
+                                {M::DeckOpen, "a.dek", O::Cancelled, "deck %1", true},
+                                {M::DeckOpen, "a.dek", O::Waiting, "deck %1", true},
+                                {M::CardList, "c", O::Failed, "cards %1", false},
+                                {M::HtmlSave, "new.dek", O::Failed, "write html %1", false},
+                                {M::HtmlSave, "folder", O::Done, "write html %1", false},
+                                {M::DeckSave, "new.dek", O::Done, "write deck %1", false}};
     for (const ActionCase& test : cases) {
         SCOPED_TRACE(test.Path);
         actions_.Calls.clear();
-        actions_.Result = test.Outcome;
-        QPointer<Form2> dialog = Type(test.Mode, test.Path);
+        Type(test.Mode, test.Path, test.Outcome);
         EXPECT_EQ(windows_->Confirmation(), nullptr);
-        EXPECT_EQ(actions_.Calls, QStringList(test.Calls).replaceInStrings("%1", test.Path));
+        EXPECT_EQ(actions_.Calls, QStringList(QString(test.Call).arg(test.Path)));
         DeleteClosed();
-        EXPECT_EQ(dialog && dialog->isVisible(), test.StaysOpen);
-        if (dialog) {
-            dialog->close();
+        EXPECT_EQ(dialog_ && dialog_->isVisible(), test.StaysOpen);
+        if (dialog_) {
+            dialog_->close();
         }
     }
 }
 
+struct OverwriteCase {
+    FileDialogMode Mode;
+    const char* Path;
+    const char* Answer;  // a button, or the key Esc or Enter
+    QStringList Calls;   // the typed path as %1
+};
+
 // A path with a file at it, or a link to none, opens the confirmation, answered by a key or a
-// click: Command1 is yes.
-TEST_F(FileDialogs, SavingOverAFileAsksFirst) {
-    using M = FileDialogMode;
+// click: Command1 is yes. The status line names the save before it asks.
+TEST_F(FileDialogsTest, SavingOverAFileAsksFirst) {
     ASSERT_TRUE(QFile::link(Path("gone.dek"), Path("dangling.dek")));
     test::WriteBytes(Path("a<b>&c.htm"), "old");
-    const std::tuple<M, const char*, const char*, QStringList> cases[] = {
+    const OverwriteCase cases[] = {
         {M::DeckSave, "dangling.dek", "Command2", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Esc", {"Save %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Enter", {"Save %1"}},
         {M::DeckSave, "a<b>&c.htm", "Command1", {"Save %1", "write deck %1"}},
         {M::HtmlSave, "a<b>&c.htm", "Command1", {"Save %1", "write html %1"}}};
-    for (const auto& [mode, path, answer, calls] : cases) {
-        SCOPED_TRACE(std::string(path) + " " + answer);
+    for (const OverwriteCase& test : cases) {
+        SCOPED_TRACE(std::string(test.Path) + " " + test.Answer);
         actions_.Calls.clear();
-        QPointer<Form2> dialog = Type(mode, path);
+        Type(test.Mode, test.Path);
         QPointer<Form3> confirmation = windows_->Confirmation();
         ASSERT_TRUE(confirmation);
         const auto* label = confirmation->findChild<QLabel*>("Label1");
-        EXPECT_TRUE(label->text().endsWith(path) && label->textFormat() == Qt::PlainText);
-        if (auto* button = confirmation->findChild<QWidget*>(answer)) {
+        EXPECT_TRUE(label->text() == QString::fromUtf16(u"ファイル：") + test.Path &&
+                    label->textFormat() == Qt::PlainText);
+        if (auto* button = confirmation->findChild<QWidget*>(test.Answer)) {
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
-            QTest::keyClick(confirmation, *answer == 'E' ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(confirmation, *test.Answer == 'E' ? Qt::Key_Return : Qt::Key_Escape);
         }
-        EXPECT_EQ(actions_.Calls, QStringList(calls).replaceInStrings("%1", path));
+        EXPECT_EQ(actions_.Calls, QStringList(test.Calls).replaceInStrings("%1", test.Path));
         DeleteClosed();  // both closed
-        EXPECT_TRUE(dialog.isNull() && confirmation.isNull());
+        EXPECT_TRUE(dialog_.isNull() && confirmation.isNull());
     }
 }
 
 // Saving again while the question is open shows it again, as it was: yes writes the first save.
-TEST_F(FileDialogs, SavingAgainWhileAskedShowsTheSameQuestion) {
+TEST_F(FileDialogsTest, SavingAgainWhileAskedShowsTheSameQuestion) {
     test::WriteBytes(Path("a<b>&c.htm"), "old");
-    Type(FileDialogMode::DeckSave, "a<b>&c.htm");
+    Type(M::DeckSave, "a<b>&c.htm");
     QPointer<Form3> confirmation = windows_->Confirmation();
     ASSERT_TRUE(confirmation);
     confirmation->hide();
-    Type(FileDialogMode::HtmlSave, "a<b>&c.htm");
+    Type(M::HtmlSave, "a<b>&c.htm");
     EXPECT_TRUE(windows_->Confirmation() == confirmation && confirmation->isVisible());
     QTest::mouseClick(confirmation->findChild<QWidget*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(actions_.Calls.last(), "write deck a<b>&c.htm");
