@@ -222,12 +222,8 @@ TEST_F(DeckKeeperTest, CopyFollowsTheUnsavedDeck) {
     clock.start();
     const CopyStep steps[] = {
         {"the first edit", [&] { Edit(); }, false, 0},
-        {"another 1.5 s later",
-         [&] {
-             TRY_EXPECT(clock.elapsed() >= 1500);
-             Edit();
-         },
-         true, 3200},
+        {"1.5 s later", [&] { TRY_EXPECT(clock.elapsed() >= 1500); }, false, 0},
+        {"another edit", [&] { Edit(); }, true, 3200},
         {"a save", [&] { ASSERT_TRUE(keeper_->SaveDeck(Path(u"a.dek"_s))); }, false, 0},
         {"the next edit", [&] { Edit(); }, true, 0},
         {"a normal end", [&] { keeper_.reset(); }, false, 0},
