@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <tuple>
+#include <optional>
 
 #include "catalogue/CardList.h"
 #include "catalogue/StringTable.h"
@@ -70,6 +70,12 @@ QString CardLineOfLength(int length) {
     return CardLine("C-1", "", {{17, QString(length - CardLine("C-1", "").size(), 'n')}});
 }
 
+struct ListCase {
+    const char* What;
+    QStringList Lines;
+    qint16 Loaded;
+};
+
 // Every comma counts toward position 32767; line ends do not count toward the file's bytes.
 TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
     const QString good = CardLine("C-1", "a");
@@ -77,7 +83,7 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
     noFinalComma.chop(1);
     const QStringList big(kMaxCardListBytes / 32768, CardLineOfLength(32767));
     const int rest = int(kMaxCardListBytes - big.join("").size());
-    const std::tuple<const char*, QStringList, qint16> cases[] = {
+    const ListCase cases[] = {
         {"all usable", {good, good, good}, 3},
         {"no final comma", {good, noFinalComma, good}, 1},
         {"32 columns", {good + "extra,more", good}, 2},
@@ -90,31 +96,35 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
         {"last comma at 32768", {good, CardLineOfLength(32768)}, 1},
         {"bytes up to the limit", big + QStringList{CardLineOfLength(rest)}, 65},
         {"a byte past the limit", big + QStringList{CardLineOfLength(rest + 1)}, 64}};
-    for (const auto& [what, lines, count] : cases) {
-        EXPECT_EQ(Load(test::CardListBytes(lines)), count) << what;
+    for (const ListCase& list : cases) {
+        EXPECT_EQ(Load(test::CardListBytes(list.Lines)), list.Loaded) << list.What;
     }
 }
 
+// Each text and what it reads as, "-" for no number.
 TEST_F(CardListTest, NumberColumns) {
-    const std::pair<const char*, int> numbers[] = {{"0", 0},   {"-32768", -32768}, {"32767", 32767},
-                                                   {" 7 ", 7}, {"\t+3\t", 3},      {"-0", 0}};
-    for (const auto& [text, value] : numbers) {
-        EXPECT_EQ(ParseCardNumber(QString::fromUtf8(text)), qint16(value)) << text;
+    QStringList read;
+    for (const char* text :
+         {"0", "-32768", "32767", " 7 ", "\t+3\t", "-0", "32768", "-32769", "", " ", "x", "1.5",
+          "1 2", "0x10", "1e3", "--1", "１", "99999999999999999999"}) {
+        const std::optional<qint16> number = ParseCardNumber(QString::fromUtf8(text));
+        read << QString::fromUtf8(text) + "=" + (number ? QString::number(*number) : "-");
     }
-    for (const char* text : {"32768", "-32769", "", " ", "x", "1.5", "1 2", "0x10", "1e3", "--1",
-                             "１", "99999999999999999999"}) {
-        EXPECT_EQ(ParseCardNumber(QString::fromUtf8(text)), std::nullopt) << text;
-    }
+    EXPECT_EQ(read.join(" | "),
+              QString::fromUtf8("0=0 | -32768=-32768 | 32767=32767 |  7 =7 | "
+                                "\t+3\t=3 | -0=0 | 32768=- | -32769=- | =- |  =- | "
+                                "x=- | 1.5=- | 1 2=- | 0x10=- | 1e3=- | --1=- | １=- | "
+                                "99999999999999999999=-"));
 }
 
+// Each code and its faction.
 TEST_F(CardListTest, FactionOfACodeIsCaseSensitive) {
-    const std::pair<const char*, const char16_t*> cases[] = {
-        {"C", u"カオスフォーマー"}, {"M ", u"マナ王国"}, {"c-1", u"UNKNOWN"},
-        {"X-1", u"UNKNOWN"},        {"", u"UNKNOWN"},    {" C", u"UNKNOWN"}};
-    for (const auto& [code, faction] : cases) {
-        EXPECT_EQ(FactionOfCode(QString(code), DefaultFactionNames()), QString::fromUtf16(faction))
-            << code;
+    QStringList factions;
+    for (const char* code : {"C", "M ", "c-1", "X-1", "", " C"}) {
+        factions << FactionOfCode(QString(code), DefaultFactionNames());
     }
+    EXPECT_EQ(factions.join(u'|'),
+              QString::fromUtf16(u"カオスフォーマー|マナ王国|UNKNOWN|UNKNOWN|UNKNOWN|UNKNOWN"));
 }
 
 // A full table ends the reading: a read that would fail after it is never made. A shorter list

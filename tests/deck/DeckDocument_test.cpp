@@ -6,135 +6,114 @@
 
 #include <cstring>
 #include <functional>
-#include <tuple>
+#include <map>
 #include <vector>
 
 #include "deck/DeckDocument.h"
+#include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 namespace kestrava {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
+const QString kAlpha = u"G001 アルファ"_s;
+const QString kBeta = u"C010 ベータ"_s;
+
+// A castle (a hero in the other card list), a troop and a follower.
 CardCatalogue Cards(bool castleIsHero = false) {
-    CardCatalogue catalogue;
-    const std::tuple<QString, QString> cards[] = {{u"G001 アルファ"_s, u"城"_s},
-                                                  {u"C010 ベータ"_s, u"兵力"_s},
-                                                  {u"M040 ガンマ"_s, u"配下"_s}};
-    for (const auto& [line, type] : cards) {
-        CardRecord card;
-        card.Code = line.left(4);
-        card.Name = line.mid(5);
-        card.CardType = castleIsHero && type == u"城"_s ? u"英雄"_s : type;
-        card.Rarity = u"Rare"_s;
-        catalogue.AddCard(card);
-    }
-    return catalogue;
+    return test::CatalogueOf(
+        {castleIsHero ? u"G001|アルファ|英雄|Rare"_s : u"G001|アルファ|城|Rare"_s,
+         u"C010|ベータ|兵力|Rare"_s, u"M040|ガンマ|配下|Common"_s});
 }
 
 bool SameTallies(const DeckTallies& a, const DeckTallies& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// Each step is an action and the unsaved flag expected after it.
-enum class Act { Add, AddFour, RemoveOne, RemoveLine, Name, Undo, Redo, Save, Load, Recount };
-TEST(DeckDocument, UnsavedFollowsWhatDiffersFromTheSavedDeck) {
-    const std::vector<std::tuple<const char*, std::vector<std::pair<Act, bool>>>> cases = {
-        {"fresh start, add, undo back", {{Act::Add, true}, {Act::Undo, false}, {Act::Redo, true}}},
-        {"add then remove the same copy", {{Act::Add, true}, {Act::RemoveOne, false}}},
-        {"save, then edit, then undo to it",
-         {{Act::Add, true}, {Act::Save, false}, {Act::AddFour, true}, {Act::Undo, false}}},
-        {"undo past the save", {{Act::Add, true}, {Act::Save, false}, {Act::Undo, true}}},
-        {"name typed and typed back", {{Act::Name, true}, {Act::Undo, false}}},
-        {"a load is saved, its undo not",
-         {{Act::Add, true}, {Act::Load, false}, {Act::Undo, true}, {Act::Redo, false}}},
-        {"another card list changes nothing",
-         {{Act::Recount, false}, {Act::Add, true}, {Act::Save, false}, {Act::Recount, false}}},
-        {"a removal of nothing", {{Act::RemoveLine, false}}},
+using Act = std::function<void(DeckDocument&)>;
+const std::map<char, Act> kActs = {
+    {'a', [](DeckDocument& d) { d.AddCopies(kAlpha, 1); }},
+    {'A', [](DeckDocument& d) { d.AddCopies(kAlpha, 4); }},
+    {'r', [](DeckDocument& d) { d.RemoveOneCopy(0); }},
+    {'R', [](DeckDocument& d) { d.RemoveLine(3); }},
+    {'0', [](DeckDocument& d) { d.Rename({}); }},
+    {'1', [](DeckDocument& d) { d.Rename(u"x"_s); }},
+    {'2', [](DeckDocument& d) { d.Rename(u"xy"_s); }},
+    {'3', [](DeckDocument& d) { d.Rename(u"xyz"_s); }},
+    {'N', [](DeckDocument& d) { d.Rename(QString(40000, u'n')); }},
+    {'<', [](DeckDocument& d) { d.History().undo(); }},
+    {'>', [](DeckDocument& d) { d.History().redo(); }},
+    {'s', [](DeckDocument& d) { d.MarkSaved(u"/d/a.dek"_s); }},
+    {'l',
+     [](DeckDocument& d) {
+         d.LoadFrom(Deck{u"読込"_s, {}, 0}, u"/d/b.dek"_s);
+     }},
+    {'L',
+     [](DeckDocument& d) {
+         d.LoadFrom(Deck{QString(40000, u'n'), {}, 0}, u"/d/b.dek"_s);
+     }},
+    {'i',
+     [](DeckDocument& d) {
+         d.Replace(u"読み込み"_s, Deck{u"i"_s, {}, 0});
+     }},
+    {'c', [](DeckDocument& d) { d.RecountTallies(); }},
+};
+
+struct Sequence {
+    const char* Name;
+    // Actions by their letters above, each followed by the unsaved flag after it (+ or -).
+    const char* Acts;
+    int Steps;  // at the end: the history's steps, the deck's name and its file
+    QString DeckName;
+    QString File;
+};
+
+// The name box's typing is one step until another action or a save, and none when it ends
+// where it began; the document holds no longer name than the box shows.
+TEST(DeckDocument, UnsavedAndUndoStepsFollowTheActions) {
+    const QString longest(kDeckNameMaxLength, u'n');
+    const QString a = u"/d/a.dek"_s;
+    const QString b = u"/d/b.dek"_s;
+    const Sequence cases[] = {
+        {"add, undo, redo", "a+<->+", 1, {}, {}},
+        {"add then remove the same copy", "a+r-", 2, {}, {}},
+        {"save, edit, undo to it", "a+s-A+<-", 2, {}, a},
+        {"undo past the save", "a+s-<+", 1, {}, a},
+        {"a load is saved, its undo not", "a+l-<+>-", 2, u"読込"_s, b},
+        {"another card list changes nothing", "c-a+s-c-", 1, {}, a},
+        {"a removal of nothing", "R-", 0, {}, {}},
+        {"an add at the copy limit", "A+a+", 1, {}, {}},
+        {"an import has no file", "l-i+", 2, u"i"_s, {}},
+        {"an import undone has its file again", "l-i+<-", 2, u"読込"_s, b},
+        {"a name typed and typed back", "1+<-", 1, {}, {}},
+        {"a character typed and deleted", "1+0-", 0, {}, {}},
+        {"typing, another action, typing", "1+2+3+a+1+<+<+", 3, u"xyz"_s, {}},
+        {"typing after a save, undone", "1+2+s-3+<-", 2, u"xy"_s, a},
+        {"typed past the box's length", "N+", 1, longest, {}},
+        {"loaded past the box's length", "L-", 1, longest, b},
     };
-    for (const auto& [name, steps] : cases) {
-        SCOPED_TRACE(name);
+    for (const Sequence& test : cases) {
+        SCOPED_TRACE(test.Name);
         const CardCatalogue catalogue = Cards();
         DeckDocument document(catalogue);
-        Deck loaded;
-        loaded.DeckName = u"読込"_s;
-        for (const auto& [act, unsaved] : steps) {
-            switch (act) {
-                case Act::Add:
-                    document.AddCopies(u"G001 アルファ"_s, 1);
-                    break;
-                case Act::AddFour:
-                    document.AddCopies(u"C010 ベータ"_s, 4);
-                    break;
-                case Act::RemoveOne:
-                    document.RemoveOneCopy(0);
-                    break;
-                case Act::RemoveLine:
-                    document.RemoveLine(3);
-                    break;
-                case Act::Name:
-                    document.Rename(u"X"_s);
-                    break;
-                case Act::Undo:
-                    document.History().undo();
-                    break;
-                case Act::Redo:
-                    document.History().redo();
-                    break;
-                case Act::Save:
-                    document.MarkSaved(u"/d/a.dek"_s);
-                    break;
-                case Act::Load:
-                    document.LoadFrom(loaded, u"/d/b.dek"_s);
-                    break;
-                case Act::Recount:
-                    document.RecountTallies();
-                    break;
-            }
-            EXPECT_EQ(document.IsUnsaved(), unsaved) << int(act);
-            EXPECT_EQ(document.History().isClean(), !unsaved) << int(act);
+        for (const char* act = test.Acts; *act != 0; act += 2) {
+            kActs.at(act[0])(document);
+            EXPECT_EQ(document.IsUnsaved(), act[1] == '+') << act[0];
+            EXPECT_EQ(document.History().isClean(), act[1] == '-') << act[0];
         }
+        EXPECT_EQ(document.History().count(), test.Steps);
+        EXPECT_EQ(document.CurrentDeck().DeckName, test.DeckName);
+        EXPECT_EQ(document.FilePath(), test.File);
     }
-}
-
-TEST(DeckDocument, TypingIsOneStepUntilAnotherAction) {
-    const CardCatalogue catalogue = Cards();
-    DeckDocument document(catalogue);
-    for (const QString& text : {u"a"_s, u"ab"_s, u"abc"_s}) {
-        document.Rename(text);
-    }
-    document.AddCopies(u"G001 アルファ"_s, 1);
-    document.Rename(u"abcd"_s);
-    EXPECT_EQ(document.History().count(), 3);
-    document.History().setIndex(1);
-    EXPECT_EQ(document.CurrentDeck().DeckName, u"abc"_s);
-    EXPECT_TRUE(document.CurrentDeck().Lines.empty());
-}
-
-TEST(DeckDocument, AddAtTheCopyLimitIsNoStep) {
-    const CardCatalogue catalogue = Cards();
-    DeckDocument document(catalogue);
-    document.AddCopies(u"G001 アルファ"_s, 4);
-    EXPECT_TRUE(document.AddCopies(u"G001 アルファ"_s, 1).Changed == false);
-    EXPECT_EQ(document.History().count(), 1);
-    EXPECT_EQ(document.History().undoText(), u"4枚追加 G001 アルファ"_s);
-}
-
-TEST(DeckDocument, ImportedDeckHasNoFileUntilUndone) {
-    const CardCatalogue catalogue = Cards();
-    DeckDocument document(catalogue);
-    document.LoadFrom(Deck{}, u"/d/mine.dek"_s);
-    document.Replace(u"読み込み"_s, Deck{u"x"_s, {}, 0});
-    EXPECT_TRUE(document.FilePath().isEmpty());
-    document.History().undo();
-    EXPECT_EQ(document.FilePath(), u"/d/mine.dek"_s);
 }
 
 TEST(DeckDocument, UndoAndRedoRecountAgainstTheCardListLoadedNow) {
     CardCatalogue catalogue = Cards();
     DeckDocument document(catalogue);
-    document.AddCopies(u"G001 アルファ"_s, 2);
-    document.AddCopies(u"C010 ベータ"_s, 1);
+    document.AddCopies(kAlpha, 2);
+    document.AddCopies(kBeta, 1);
     document.History().undo();
     catalogue = Cards(/*castleIsHero=*/true);
     document.RecountTallies();
@@ -147,92 +126,37 @@ TEST(DeckDocument, UndoAndRedoRecountAgainstTheCardListLoadedNow) {
     EXPECT_EQ(document.Tallies().TroopCount, 0);
 }
 
-struct NameCase {
-    const char* Name;
-    std::function<void(DeckDocument&)> Act;
-    int Steps;
-    QString Shown;
-    bool Unsaved;
-};
-
-// The name box's typing leaves a step only for a name that changed, never merges across a
-// save, and the document holds no longer name than the box shows.
-TEST(DeckDocument, NameStepsFollowWhatTheBoxShows) {
-    const QString longest(kDeckNameMaxLength, u'n');
-    const NameCase cases[] = {
-        {"a character typed and deleted",
-         [](DeckDocument& d) {
-             d.Rename(u"a"_s);
-             d.Rename(QString());
-         },
-         0, QString(), false},
-        {"typing after a save, undone",
-         [](DeckDocument& d) {
-             d.Rename(u"ab"_s);
-             d.MarkSaved(u"/d/a.dek"_s);
-             d.Rename(u"abc"_s);
-             d.History().undo();
-         },
-         2, u"ab"_s, false},
-        {"typed past the box's length", [](DeckDocument& d) { d.Rename(QString(40000, u'n')); }, 1,
-         longest, true},
-        {"loaded past the box's length",
-         [](DeckDocument& d) {
-             d.LoadFrom(Deck{QString(40000, u'n'), {}, 0}, u"/d/l.dek"_s);
-         },
-         1, longest, false},
-    };
-    for (const NameCase& test : cases) {
-        SCOPED_TRACE(test.Name);
-        const CardCatalogue catalogue = Cards();
-        DeckDocument document(catalogue);
-        test.Act(document);
-        EXPECT_EQ(document.History().count(), test.Steps);
-        EXPECT_EQ(document.CurrentDeck().DeckName, test.Shown);
-        EXPECT_EQ(document.IsUnsaved(), test.Unsaved);
-    }
-}
-
 // 200 random actions recorded state by state; undoing to the start and redoing to the end
 // must pass through exactly those states, deck and tallies alike.
 TEST(DeckDocument, UndoAndRedoRetraceEveryRecordedState) {
     const CardCatalogue catalogue = Cards();
     DeckDocument document(catalogue);
     QRandomGenerator random(20261207);
-    const QString lines[] = {u"G001 アルファ"_s, u"C010 ベータ"_s, u"M040 ガンマ"_s,
-                             u"Z999 不明"_s};
+    const QString lines[] = {kAlpha, kBeta, u"M040 ガンマ"_s, u"Z999 不明"_s};
+    const auto line = [&] { return lines[random.bounded(4)]; };
+    const auto index = [&] {
+        const int size = int(document.CurrentDeck().Lines.size());
+        return size == 0 ? 0 : int(random.bounded(size));
+    };
+    const Act acts[] = {
+        [&](DeckDocument& d) { d.AddCopies(line(), 1); },
+        [&](DeckDocument& d) { d.AddCopies(line(), 4); },
+        [&](DeckDocument& d) { d.RemoveOneCopy(index()); },
+        [&](DeckDocument& d) { d.RemoveLine(index()); },
+        [&](DeckDocument& d) { d.Rename(QString::number(random.bounded(1000))); },
+        [&](DeckDocument& d) {
+            const qint16 count = qint16(random.bounded(5));
+            d.LoadFrom(Deck{{}, {{line(), count}}, count}, u"/d/x.dek"_s);
+        },
+    };
     std::vector<std::pair<Deck, DeckTallies>> states{{document.CurrentDeck(), document.Tallies()}};
     for (int i = 0; i < 200; ++i) {
-        const int size = int(document.CurrentDeck().Lines.size());
         const int before = document.History().index();
-        switch (random.bounded(6)) {
-            case 0:
-                document.AddCopies(lines[random.bounded(4)], 1);
-                break;
-            case 1:
-                document.AddCopies(lines[random.bounded(4)], 4);
-                break;
-            case 2:
-                document.RemoveOneCopy(size == 0 ? 0 : int(random.bounded(size)));
-                break;
-            case 3:
-                document.RemoveLine(size == 0 ? 0 : int(random.bounded(size)));
-                break;
-            case 4:
-                document.Rename(QString::number(random.bounded(1000)));
-                break;
-            default: {
-                Deck other;
-                other.Lines = {{lines[random.bounded(4)], qint16(random.bounded(5))}};
-                other.Total = other.Lines.front().Count;
-                document.LoadFrom(other, u"/d/x.dek"_s);
-            }
+        acts[random.bounded(6)](document);
+        if (document.History().index() == before) {
+            states.pop_back();  // a merged rename, or no step
         }
-        if (document.History().index() != before) {
-            states.push_back({document.CurrentDeck(), document.Tallies()});
-        } else {
-            states.back() = {document.CurrentDeck(), document.Tallies()};  // a merged rename
-        }
+        states.push_back({document.CurrentDeck(), document.Tallies()});
     }
     ASSERT_EQ(document.History().count() + 1, int(states.size()));
     for (int i = int(states.size()) - 1; i >= 0; --i) {

@@ -4,10 +4,10 @@
 
 #include <array>
 #include <cstring>
-#include <tuple>
 #include <vector>
 
 #include "deck/DeckEditing.h"
+#include "support/TestFiles.h"
 
 namespace kestrava {
 
@@ -29,17 +29,22 @@ Row RowOf(const DeckTallies& tallies) {
     return row;
 }
 
-// Made-up cards and the tallies one copy moves; c050 has no faction, D080 words of no tally.
-const std::tuple<QString, QString, QString, Row> kCards[] = {
-    {u"G001"_s, u"城"_s, u"Rare"_s, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0}},
-    {u"c050"_s, u"英雄"_s, u"Rare"_s, {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}},
-    {u"D020"_s, u"指揮官"_s, u"Uncommon"_s, {0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0}},
-    {u"C010"_s, u"兵力"_s, u"Common"_s, {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1}},
-    {u"C070"_s, u"城"_s, u"Common"_s, {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1}},
-    {u"M040"_s, u"配下"_s, u"Uncommon"_s, {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0}},
-    {u"E060"_s, u"戦法"_s, u"Common"_s, {0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1}},
-    {u"E030"_s, u"計略"_s, u"Common"_s, {0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 1}},
-    {u"D080"_s, u"城塞"_s, u"rare"_s, {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}},
+// Made-up cards as "code||type|rarity" and the tallies one copy moves; c050 has no faction,
+// D080 words of no tally.
+struct TalliedCard {
+    const char* Card;
+    Row Tallies;
+};
+const TalliedCard kCards[] = {
+    {"G001||城|Rare", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 0}},
+    {"c050||英雄|Rare", {0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}},
+    {"D020||指揮官|Uncommon", {0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0}},
+    {"C010||兵力|Common", {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1}},
+    {"C070||城|Common", {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1}},
+    {"M040||配下|Uncommon", {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0}},
+    {"E060||戦法|Common", {0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 1}},
+    {"E030||計略|Common", {0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 1}},
+    {"D080||城塞|rare", {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}},
 };
 
 // The cards above, and a deck loaded as the deck file reader does.
@@ -48,11 +53,11 @@ struct World {
     Deck TheDeck;
     DeckTallies Tallies;
     explicit World(const Lines& lines) {
-        for (const auto& [code, type, rarity, tallied] : kCards) {
-            CardRecord card;
-            std::tie(card.Code, card.CardType, card.Rarity) = std::tie(code, type, rarity);
-            Catalogue.AddCard(card);
+        QStringList cards;
+        for (const TalliedCard& card : kCards) {
+            cards << QString::fromUtf8(card.Card);
         }
+        Catalogue = test::CatalogueOf(cards);
         for (const DeckLine& line : lines) {
             EXPECT_TRUE(AppendLoadedLine(TheDeck, Tallies, Catalogue, line.Text, line.Count));
         }
@@ -61,21 +66,31 @@ struct World {
 
 TEST(TallyCard, MovesOneTallyOfEachGroupByTheCardsWords) {
     const World world({});
-    for (const auto& [code, type, rarity, tallied] : kCards) {
+    for (const TalliedCard& card : kCards) {
         DeckTallies tallies;
+        const QString code = QString::fromUtf8(card.Card).left(4);
         EXPECT_TRUE(TallyCard(tallies, world.Catalogue, code + u" 名"_s, 1));
-        EXPECT_EQ(RowOf(tallies), tallied) << code.toStdString();
+        EXPECT_EQ(RowOf(tallies), card.Tallies) << card.Card;
     }
 }
 
-// Start, command, line, amount (index for removing), resulting lines, what the command reports
-// (C changed, A appended, R removed; "": nothing, as Start). Total and tallies follow the lines.
+enum Command { kAdd, kRemoveOne, kRemoveLine, kLoad };
+
+struct Edit {
+    Lines Start;
+    Command Act;
+    QString Line;
+    qint16 Amount;  // or the index removed at
+    Lines After;
+    const char* Reports;  // C changed, A appended, R removed; "": nothing, as Start
+};
+
+// Total and tallies follow the lines.
 TEST(DeckCommands, KeepDeckTotalAndTalliesInStep) {
-    enum { kAdd, kRemoveOne, kRemoveLine, kLoad };
     constexpr qint16 kMax = 32767, kMin = -32768;
     const QString scout = u"C010 灰色の斥候"_s, oldScout = u"C010 灰色の古斥候"_s,
                   fort = u"G001 苔むす砦"_s, tower = u"C070 灰の塔"_s, stranger = u"Z999 名無し"_s;
-    const std::tuple<Lines, int, QString, qint16, Lines, std::string> cases[] = {
+    const Edit cases[] = {
         {{{fort, 2}}, kAdd, stranger, 6, {{fort, 2}, {stranger, 6}}, "CA"},
         {{{fort, 2}, {scout, 2}}, kAdd, scout, 1, {{fort, 2}, {scout, 3}}, "C"},
         {{{scout, 3}}, kAdd, scout, 4, {{scout, 4}}, "C"},
@@ -99,35 +114,24 @@ TEST(DeckCommands, KeepDeckTotalAndTalliesInStep) {
         {{{stranger, kMax}}, kLoad, stranger, 1, {}, ""},
         {{{scout, kMax}, {stranger, -1}}, kLoad, scout, 1, {}, ""},
     };
-    for (const auto& row : cases) {
-        SCOPED_TRACE(&row - cases);
-        const auto& [start, command, line, amount, lines, flags] = row;
-        World w(start);
+    for (const Edit& edit : cases) {
+        SCOPED_TRACE(&edit - cases);
+        World w(edit.Start);
         const DeckChange c =
-            command == kAdd         ? AddCopies(w.TheDeck, w.Tallies, w.Catalogue, line, amount)
-            : command == kRemoveOne ? RemoveOneCopy(w.TheDeck, w.Tallies, w.Catalogue, amount)
-            : command == kRemoveLine
-                ? RemoveLine(w.TheDeck, w.Tallies, w.Catalogue, amount)
-                : DeckChange{AppendLoadedLine(w.TheDeck, w.Tallies, w.Catalogue, line, amount)};
-        const World expected(flags.empty() ? start : lines);
+            edit.Act == kAdd ? AddCopies(w.TheDeck, w.Tallies, w.Catalogue, edit.Line, edit.Amount)
+            : edit.Act == kRemoveOne ? RemoveOneCopy(w.TheDeck, w.Tallies, w.Catalogue, edit.Amount)
+            : edit.Act == kRemoveLine
+                ? RemoveLine(w.TheDeck, w.Tallies, w.Catalogue, edit.Amount)
+                : DeckChange{
+                      AppendLoadedLine(w.TheDeck, w.Tallies, w.Catalogue, edit.Line, edit.Amount)};
+        const World expected(*edit.Reports == 0 ? edit.Start : edit.After);
         EXPECT_EQ(w.TheDeck.Lines, expected.TheDeck.Lines);
         EXPECT_EQ(w.TheDeck.Total, expected.TheDeck.Total);
         EXPECT_EQ(RowOf(w.Tallies), RowOf(expected.Tallies));
         EXPECT_EQ(std::string(c.Changed ? "C" : "") + (c.LineAppended ? "A" : "") +
                       (c.LineRemoved ? "R" : ""),
-                  flags);
+                  edit.Reports);
     }
-}
-
-// Tallies a deck kept from another card list are counted afresh against the new one.
-TEST(RecountTallies, CountsTheLinesAgainstTheLoadedCards) {
-    const World world({});
-    const Deck deck{"n", {{u"G001 砦"_s, 3}, {u"C010 斥候"_s, 2}, {u"Z999 名無し"_s, 4}}, 9};
-    DeckTallies tallies;
-    tallies.CastleCount = -1300;
-    tallies.RareCount = 7;
-    RecountTallies(tallies, deck, world.Catalogue);
-    EXPECT_EQ(RowOf(tallies), Row({3, 0, 0, 2, 0, 0, 0, 2, 0, 0, 3, 0, 3, 0, 2}));
 }
 
 }  // namespace

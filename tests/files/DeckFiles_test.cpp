@@ -5,8 +5,6 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
-#include <tuple>
-
 #include "files/ClipboardText.h"
 #include "files/DeckFile.h"
 #include "files/DeckHtml.h"
@@ -38,14 +36,16 @@ QStringList Shown(const Deck& deck) {
     return shown << QString::number(deck.Total);
 }
 
+struct Golden {
+    const char* File;  // *.htm is an HTML page, anything else a deck file
+    Deck Value;
+    // Field order: castle, hero .. stratagem, factions C D E G M, rare, uncommon, common.
+    DeckTallies Tallies;
+};
+
 TEST(GoldenFiles, WrittenByteForByte) {
     const QString mist = QString("霧").repeated(32), cloud = QString("雲").repeated(33);
-    const struct {
-        const char* File;  // *.htm is an HTML page, anything else a deck file
-        Deck Value;
-        // Field order: castle, hero .. stratagem, factions C D E G M, rare, uncommon, common.
-        DeckTallies Tallies;
-    } goldens[] = {
+    const Golden goldens[] = {
         {"files_empty.dek", DeckOf("新しいデッキ", {}), {}},
         {"files_mixed.dek",
          DeckOf("混成テスト・デッキ",
@@ -69,7 +69,7 @@ TEST(GoldenFiles, WrittenByteForByte) {
          {0, 0, 0, 0, 3, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0}},
     };
     QTemporaryDir dir;
-    for (const auto& golden : goldens) {
+    for (const Golden& golden : goldens) {
         const QString path = dir.filePath(golden.File);
         test::WriteBytes(path, QByteArray(5000, 'x'));  // must be replaced as a whole
         const bool html = path.endsWith(".htm");
@@ -81,14 +81,20 @@ TEST(GoldenFiles, WrittenByteForByte) {
     }
 }
 
+struct Entries {
+    const char* What;
+    QString File;  // written with CR LF; an entry as "text|count"
+    QString Name;
+    QStringList Kept;
+};
+
 TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
     // Three separators of the longest line and one that brings the file to the byte limit
     // before an entry of 9 bytes (line ends not counted, the name's 1 byte counted).
     const QString toLimit = "n\n" + (QString(kMaxLineBytes, '-') + "\n").repeated(3) +
                             QString(kMaxDeckFileBytes - 3 * kMaxLineBytes - 1 - 9, '-');
     const QString t1024 = "D " + QString(1022, 'b');
-    // What, the file (written with CR LF), the name and entries read.
-    const std::tuple<const char*, QString, QString, QStringList> cases[] = {
+    const Entries cases[] = {
         {"empty file: the name stays", "", "前", {}},
         {"name taken as it is", "-C001 a  × 4\nC001 a  × 3\n", "-C001 a  × 4", {"C001 a|3"}},
         {"- skipped", "n\n-\nC001 a  × 3\n-C b  × 4\nD b  × 2\n", "n", {"C001 a|3", "D b|2"}},
@@ -108,12 +114,12 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
         {"text of 1025", "n\n" + t1024 + "  × 1\n" + t1024 + "b  × 1\n", "n", {t1024 + "|1"}}};
     QTemporaryDir dir;
     const QString path = dir.filePath("deck.dek");
-    for (const auto& [what, file, name, kept] : cases) {
-        test::WriteBytes(path, EncodeCp932(QString(file).replace("\n", "\r\n")));
+    for (const Entries& entries : cases) {
+        test::WriteBytes(path, EncodeCp932(QString(entries.File).replace("\n", "\r\n")));
         Deck deck = DeckOf("前", {"C001 前|4"});
         DeckTallies tallies{4, 4, 4, 4};
-        ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), deck, tallies)) << what;
-        EXPECT_EQ(Shown(deck), Shown(DeckOf(name, kept))) << what;
+        ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), deck, tallies)) << entries.What;
+        EXPECT_EQ(Shown(deck), Shown(DeckOf(entries.Name, entries.Kept))) << entries.What;
         EXPECT_EQ(tallies.CastleCount + tallies.TroopCount, 0) << "old tallies left over";
     }
 }
@@ -139,10 +145,15 @@ Deck LoadedFromBytes(QByteArray bytes, const CardCatalogue& catalogue) {
     return deck;
 }
 
+struct CutShort {
+    const char* What;
+    QString Entry;  // the entry line's text before "× 1"
+    QStringList Kept;
+};
+
 TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
     const CardCatalogue catalogue = OddNames();
-    // What, the entry line's text before "× 1", the entries read.
-    const std::tuple<const char*, QString, QStringList> cases[] = {
+    const CutShort cases[] = {
         {"empty name", "G001   ", {"G001 |1", "M900 end|1"}},
         {"name led by a blank", "G002  lead  ", {"G002  lead|1", "M900 end|1"}},
         {"name ended by a blank", "G003 trail  ", {"G003 trail |1", "M900 end|1"}},
@@ -153,15 +164,18 @@ TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
         {"text of no card without a blank", "Z009  ", {}},
         {"text of no card with a blank", "G005 b  ", {"G005 b|1", "M900 end|1"}},
         {"empty text", "    ", {}}};
-    for (const auto& [what, entry, kept] : cases) {
-        const QString file = "n\r\n" + entry + "× 1\r\nM900 end  × 1\r\n";
-        EXPECT_EQ(Shown(LoadedFromBytes(EncodeCp932(file), catalogue)), Shown(DeckOf("n", kept)))
-            << what;
+    for (const CutShort& cut : cases) {
+        const QString file = "n\r\n" + cut.Entry + "× 1\r\nM900 end  × 1\r\n";
+        EXPECT_EQ(Shown(LoadedFromBytes(EncodeCp932(file), catalogue)),
+                  Shown(DeckOf("n", cut.Kept)))
+            << cut.What;
     }
 }
 
 // A deck of the odd cards and of long Japanese ones, their names led, ended or split by blanks
-// and 64 to 75 bytes long in all, around the width where the padding turns to two blanks.
+// and 64 to 75 bytes long in all, around the width where the padding turns to two blanks. A
+// line break in the deck's name would end the name line early and the reading at its second
+// half: the name is saved as one line.
 TEST(LoadDeckFile, EverySavedDeckReadsBack) {
     CardCatalogue catalogue = OddNames(false);
     for (const char* name :
@@ -182,16 +196,8 @@ TEST(LoadDeckFile, EverySavedDeckReadsBack) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(SaveDeckFile(buffer, DeckOf("デッキ", entries), {}, DefaultFactionNames()));
-    EXPECT_EQ(Shown(LoadedFromBytes(bytes, catalogue)), Shown(DeckOf("デッキ", entries)));
-}
-
-// A line break in the name line would end it early and the reading at its second half.
-TEST(SaveDeckFile, DeckNameWithLineBreaksIsSavedAsOneLine) {
-    const QStringList entries = {"G-1 a|4", "C-1 b|2"};
-    const QStringList lines = DeckFileLines(DeckOf("a\rb\nc", entries), {}, DefaultFactionNames());
-    EXPECT_EQ(Shown(LoadedFromBytes(EncodeCp932Lines(lines), CardCatalogue())),
-              Shown(DeckOf("a b c", entries)));
+    ASSERT_TRUE(SaveDeckFile(buffer, DeckOf("デ\rッ\nキ", entries), {}, DefaultFactionNames()));
+    EXPECT_EQ(Shown(LoadedFromBytes(bytes, catalogue)), Shown(DeckOf("デ ッ キ", entries)));
 }
 
 // A read that fails is no end of the file: the deck, its name and its tallies stay.

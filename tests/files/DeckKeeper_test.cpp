@@ -20,6 +20,7 @@
 #include "files/DeckFile.h"
 #include "files/DeckKeeper.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TryExpect.h"
 
 namespace kestrava {
@@ -35,62 +36,51 @@ struct ScriptedPrompts : DeckPrompts {
     int Questions = 0;
     int SaveDialogs = 0;
 
+    template <typename A>
+    static A Next(std::deque<A>& script, A unexpected) {
+        if (script.empty()) {
+            ADD_FAILURE() << "an unexpected question";
+            return unexpected;
+        }
+        const A answer = script.front();
+        script.pop_front();
+        return answer;
+    }
     SaveAnswer AskToSave(const QString&) override {
         ++Questions;
-        if (Saves.empty()) {
-            ADD_FAILURE() << "an unexpected save question";
-            return SaveAnswer::Cancel;
-        }
-        const SaveAnswer answer = Saves.front();
-        Saves.pop_front();
-        return answer;
+        return Next(Saves, SaveAnswer::Cancel);
     }
-    RestoreAnswer AskToRestore() override {
-        if (Restores.empty()) {
-            ADD_FAILURE() << "an unexpected restore question";
-            return RestoreAnswer::Later;
-        }
-        const RestoreAnswer answer = Restores.front();
-        Restores.pop_front();
-        return answer;
-    }
+    RestoreAnswer AskToRestore() override { return Next(Restores, RestoreAnswer::Later); }
     void ChooseSavePath() override { ++SaveDialogs; }
 };
 
-// Timers, settings and events need an application; settings go to a folder of the run's own.
-void StartApplication() {
-    static int argc = 1;
-    static char name[] = "files_DeckKeeper_test";
-    static char* argv[] = {name, nullptr};
-    static QTemporaryDir settings;
-    if (QCoreApplication::instance() == nullptr) {
+class DeckKeeperTest : public ::testing::Test {
+  protected:
+    // Timers, settings and events need an application; settings go to a folder of the run's own.
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "files_DeckKeeper_test";
+        static char* argv[] = {name, nullptr};
+        static QTemporaryDir settings;
         new QCoreApplication(argc, argv);
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(u"brelvik"_s);
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     }
-}
-
-// Public: the tables' cases act on the fixture.
-class DeckKeeperTest : public ::testing::Test {
-  public:
-    void SetUp() override {
-        StartApplication();
-        QSettings().clear();
-        CardRecord card;
-        card.Code = u"G001"_s;
-        card.Name = u"アルファ"_s;
-        catalogue_.AddCard(card);
-        NewKeeper();
-    }
-    void NewKeeper() {
+    void SetUp() override { Fresh(); }
+    // A program started afresh: no deck, no copies, no recent decks, no answers yet.
+    void Fresh() {
         keeper_.reset();
+        QDir(Recovery()).removeRecursively();
+        QSettings().clear();
+        prompts_ = {};
         keeper_ = std::make_unique<DeckKeeper>(catalogue_, prompts_, status_, Recovery());
     }
     QString Recovery() const { return dir_.filePath(u"recovery"_s); }
     QString Path(const QString& name) const { return dir_.filePath(name); }
     DeckDocument& Document() { return keeper_->Document(); }
+    bool Named(const QString& name) { return Document().CurrentDeck().DeckName == name; }
     void Edit() { Document().AddCopies(kCard, 1); }
     // A deck file named name holding a deck of that name.
     QString DeckFile(const QString& name) {
@@ -98,16 +88,16 @@ class DeckKeeperTest : public ::testing::Test {
         EXPECT_TRUE(SaveDeckFile(path, Deck{name, {{kCard, 2}}, 2}, {}, DefaultFactionNames()));
         return path;
     }
-    // The deck files of the recovery copies on disk, whichever program wrote them.
-    QStringList CopiesOnDisk() const {
-        QStringList decks;
-        const QDir folder(Recovery());
-        for (const QString& copy : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            if (QFileInfo::exists(folder.filePath(copy + u"/deck.dek"_s))) {
-                decks << copy;
-            }
-        }
-        return decks;
+    // The deck read from path, empty when it cannot be read.
+    Deck Read(const QString& path) {
+        Deck deck;
+        DeckTallies tallies;
+        return LoadDeckFile(path, catalogue_, deck, tallies) ? deck : Deck{};
+    }
+    // The recovery copies on disk, whichever program wrote them; a copy's folder is made as
+    // its deck is written.
+    qsizetype CopiesOnDisk() const {
+        return QDir(Recovery()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     }
     // A copy a crashed program left, its folder's time set to seconds after the epoch.
     void LeaveCopy(const Deck& deck, const QString& deckPath, qint64 seconds) {
@@ -118,286 +108,221 @@ class DeckKeeperTest : public ::testing::Test {
     }  // the lock goes with the object, as with a killed program
 
     QTemporaryDir dir_;
-    CardCatalogue catalogue_;
+    CardCatalogue catalogue_ = test::CatalogueOf({u"G001|アルファ"_s});
     ScriptedPrompts prompts_;
     StatusLine status_;
     std::unique_ptr<DeckKeeper> keeper_;
 };
 
-enum class Answer { Discard, Cancel, SaveToItsFile, SaveThroughDialog, SaveFails };
-
-struct WayCase {
+struct Way {
     const char* Name;
-    // Starts the deck's going; true when the call itself says it went (or may go).
-    std::function<bool(DeckKeeperTest&, DeckKeeper&)> Go;
-    // Once events have run: whether the deck went.
-    std::function<bool(DeckKeeperTest&, DeckKeeper&)> Went;
-    bool GoesOnAfterDialogSave;  // the action the question interrupted runs after the save
+    std::function<void()> Go;  // to a deck named "other", or closed
+    bool GoesOnAfterDialogSave;
+};
+
+struct Answer {
+    const char* Name;
+    std::deque<SaveAnswer> Says;   // none: nothing unsaved, no question
+    QString File;                  // the deck's file before the question
+    std::function<void()> Dialog;  // while the file dialog is open; none: no dialog
+    bool Goes;                     // at once, or after the dialog when the way goes on after it
+    bool Saves;                    // the edited deck reaches mine.dek
 };
 
 // Each way a deck can go, with each answer: one question, and the deck goes exactly when the
-// answer lets it, saved first when it says so.
+// answer lets it, saved first when it says so. The action 保存 interrupted runs once, after
+// its own save; a later save never makes the deck go after all.
 TEST_F(DeckKeeperTest, EveryWayADeckGoesAsksOnceAndLosesNothing) {
     bool closed = false;
-    const auto named = [](const char* name) {
-        return [name](DeckKeeperTest&, DeckKeeper& keeper) {
-            return keeper.Document().CurrentDeck().DeckName == QString::fromUtf8(name);
-        };
+    const Deck other{u"other"_s, {}, 0};
+    const Way ways[] = {
+        {"open, as from the command line", [&] { keeper_->OpenDeck(DeckFile(u"other"_s)); }, true},
+        {"recent deck", [&] { keeper_->OpenRecentDeck(DeckFile(u"other"_s)); }, true},
+        {"import", [&] { keeper_->ReplaceDeck(u"読み込み"_s, other); }, true},
+        {"restore", [&] { keeper_->OfferRecovery(); }, true},
+        {"close, quit",
+         [&] { closed = keeper_->MayClose([&] { closed = keeper_->MayClose({}); }); }, true},
+        {"session end", [&] { closed = keeper_->SessionMayEnd([] { return true; }); }, false},
     };
-    const WayCase ways[] = {
-        {"open",
-         [](DeckKeeperTest& t, DeckKeeper& k) {
-             return k.OpenDeck(t.DeckFile(u"other"_s)) == FileOutcome::Done;
-         },
-         named("other"), true},
-        {"recent",
-         [](DeckKeeperTest& t, DeckKeeper& k) {
-             return k.OpenRecentDeck(t.DeckFile(u"other"_s)) == FileOutcome::Done;
-         },
-         named("other"), true},
-        {"import",
-         [](DeckKeeperTest&, DeckKeeper& k) {
-             return k.ReplaceDeck(u"読み込み"_s, Deck{u"imported"_s, {}, 0}) == FileOutcome::Done;
-         },
-         named("imported"), true},
-        {"close",
-         [&](DeckKeeperTest&, DeckKeeper& k) {
-             closed = k.MayClose([&] { closed = k.MayClose({}); });
-             return closed;
-         },
-         [&](DeckKeeperTest&, DeckKeeper&) { return closed; }, true},
-        {"session end",
-         [](DeckKeeperTest&, DeckKeeper& k) { return k.SessionMayEnd([] { return true; }); },
-         [](DeckKeeperTest&, DeckKeeper&) { return false; }, false},
+    const QString mine = Path(u"mine.dek"_s);
+    const auto save = SaveAnswer::Save, discard = SaveAnswer::Discard, cancel = SaveAnswer::Cancel;
+    // What happens in the file dialog before a save of mine.dek, if any.
+    const auto none = [] {};
+    const auto drop = [&] { keeper_->DropWaitingAction(); };
+    const auto failFirst = [&] { EXPECT_FALSE(keeper_->SaveDeck(Path(u"no/such/x.dek"_s))); };
+    const auto htmlFirst = [&] { EXPECT_TRUE(keeper_->SaveHtml(Path(u"page.htm"_s))); };
+    const auto askAgain = [&] { keeper_->WhenDeckMayGo([] { return true; }); };
+    const Answer answers[] = {
+        {"nothing unsaved", {}, {}, nullptr, true, false},
+        {"保存しない", {discard}, {}, nullptr, true, false},
+        {"キャンセル", {cancel}, {}, nullptr, false, false},
+        {"保存 to its file", {save}, mine, nullptr, true, true},
+        {"保存 failing", {save}, Path(u"folder.dek"_s), nullptr, false, false},
+        {"保存 through the file dialog", {save}, {}, none, true, true},
+        {"保存, the dialog closed unsaved", {save}, {}, drop, false, false},
+        {"保存, a failed save first", {save}, {}, failFirst, true, true},
+        {"保存, an HTML page first", {save}, {}, htmlFirst, true, true},
+        {"保存, then another question", {save, cancel}, {}, askAgain, false, false},
     };
-    const Answer answers[] = {Answer::Discard, Answer::Cancel, Answer::SaveToItsFile,
-                              Answer::SaveThroughDialog, Answer::SaveFails};
-    for (const WayCase& way : ways) {
-        for (const Answer answer : answers) {
-            SCOPED_TRACE(std::string(way.Name) + " answer " + std::to_string(int(answer)));
-            QSettings().clear();
-            NewKeeper();
-            prompts_ = {};
-            closed = false;
-            const QString mine = Path(u"mine.dek"_s);
+    ASSERT_TRUE(QDir().mkpath(Path(u"folder.dek"_s)));
+    for (const Way& way : ways) {
+        for (const Answer& answer : answers) {
+            SCOPED_TRACE(std::string(way.Name) + ", " + answer.Name);
+            Fresh();
             QFile::remove(mine);
-            if (answer == Answer::SaveToItsFile) {
-                ASSERT_TRUE(keeper_->SaveDeck(mine));
-            } else if (answer == Answer::SaveFails) {
-                ASSERT_TRUE(QDir().mkpath(Path(u"folder.dek"_s)));
-                Document().MarkSaved(Path(u"folder.dek"_s));  // its file is now a folder
+            LeaveCopy(other, {}, 1000000);
+            prompts_.Restores = {RestoreAnswer::Restore};  // asked by restore alone
+            Document().MarkSaved(answer.File);
+            if (!answer.Says.empty()) {
+                Edit();
             }
-            Edit();
-            prompts_.Saves = {answer == Answer::Discard  ? SaveAnswer::Discard
-                              : answer == Answer::Cancel ? SaveAnswer::Cancel
-                                                         : SaveAnswer::Save};
-            const bool goesAtOnce = way.Go(*this, *keeper_);
-            EXPECT_EQ(prompts_.Questions, 1);
-            EXPECT_EQ(prompts_.SaveDialogs, answer == Answer::SaveThroughDialog ? 1 : 0);
-            if (answer == Answer::SaveThroughDialog) {
-                EXPECT_FALSE(goesAtOnce);
-                ASSERT_TRUE(keeper_->SaveDeck(mine));
+            prompts_.Saves = answer.Says;
+            closed = false;
+            way.Go();
+            const auto gone = [&] { return closed || Named(u"other"_s); };
+            EXPECT_EQ(gone(), answer.Goes && !answer.Dialog);
+            EXPECT_EQ(prompts_.SaveDialogs, answer.Dialog ? 1 : 0);
+            if (answer.Dialog) {
+                answer.Dialog();
+                if (answer.Saves) {
+                    ASSERT_TRUE(keeper_->SaveDeck(mine));
+                }
             }
-            const bool saved =
-                answer == Answer::SaveToItsFile || answer == Answer::SaveThroughDialog;
-            const bool goes = answer == Answer::Discard || answer == Answer::SaveToItsFile ||
-                              (answer == Answer::SaveThroughDialog && way.GoesOnAfterDialogSave);
-            EXPECT_EQ(goesAtOnce, answer == Answer::Discard || answer == Answer::SaveToItsFile);
-            if (std::string(way.Name) != "session end") {
-                TRY_EXPECT(way.Went(*this, *keeper_) == goes);
-                EXPECT_EQ(way.Went(*this, *keeper_), goes);
-            }
-            if (saved) {
-                Deck read;
-                DeckTallies tallies;
-                ASSERT_TRUE(LoadDeckFile(mine, catalogue_, read, tallies));
-                EXPECT_EQ(read.Total, 1);
-            }
-            if (answer == Answer::SaveFails) {
-                EXPECT_EQ(status_.Text(), u"Save "_s + Path(u"folder.dek"_s) + u" (失敗)"_s);
-                EXPECT_TRUE(Document().IsUnsaved());
-            }
+            EXPECT_EQ(prompts_.Questions, int(answer.Says.size()));
+            const bool goes = answer.Goes && (!answer.Dialog || way.GoesOnAfterDialogSave);
+            TRY_EXPECT(gone() == goes);
+            EXPECT_EQ(Read(mine).Total, answer.Saves ? 1 : 0);
             if (!goes) {
                 EXPECT_EQ(Document().CurrentDeck().Total, 1) << "the edited deck stays";
             }
+            if (answer.File.endsWith(u"folder.dek"_s)) {
+                EXPECT_EQ(status_.Text(), u"Save "_s + answer.File + u" (失敗)"_s);
+            }
+            Edit();
+            const QString later = Path(u"later.dek"_s);
+            ASSERT_TRUE(keeper_->SaveDeck(later));
+            QCoreApplication::processEvents();
+            EXPECT_EQ(gone(), goes) << "after a later save";
+            EXPECT_EQ(Document().FilePath(), later) << "an action that ran again";
         }
     }
 }
 
-TEST_F(DeckKeeperTest, NothingUnsavedGoesWithoutAQuestion) {
-    EXPECT_EQ(keeper_->OpenDeck(DeckFile(u"a"_s)), FileOutcome::Done);
-    EXPECT_EQ(keeper_->ReplaceDeck(u"読み込み"_s, Deck{}), FileOutcome::Done);
-    keeper_->SaveDeck(Path(u"b.dek"_s));
-    EXPECT_TRUE(keeper_->SessionMayEnd([] {
-        ADD_FAILURE() << "leave to ask, asked for nothing";
-        return true;
-    }));
-    EXPECT_TRUE(keeper_->MayClose({}));
-    EXPECT_EQ(prompts_.Questions, 0);
-}
-
-struct WaitingCase {
+struct CopyStep {
     const char* Name;
-    std::function<void(DeckKeeperTest&, DeckKeeper&)> Between;  // after the question
-    int Runs;
+    std::function<void()> Act;
+    bool Copied;  // waited for when expected, else checked at once
+    int ByMs;     // since the first edit; 0: any time
 };
 
-// The action a question's 保存 interrupted runs once, after its own save, and never after a
-// save that came from anything else.
-TEST_F(DeckKeeperTest, WaitingActionRunsOnlyAfterItsOwnSave) {
-    const WaitingCase cases[] = {
-        {"its save", [](DeckKeeperTest&, DeckKeeper&) {}, 1},
-        {"the dialog closed unsaved", [](DeckKeeperTest&, DeckKeeper& k) { k.DropWaitingAction(); },
-         0},
-        {"a later question",
-         [](DeckKeeperTest& t, DeckKeeper& k) {
-             t.prompts_.Saves = {SaveAnswer::Cancel};
-             k.WhenDeckMayGo([] { return true; });
-         },
-         0},
-        {"a failed save first",
-         [](DeckKeeperTest& t, DeckKeeper& k) {
-             EXPECT_FALSE(k.SaveDeck(t.Path(u"no/such/folder/x.dek"_s)));
-         },
-         1},
-        {"an HTML page first",
-         [](DeckKeeperTest& t, DeckKeeper& k) { EXPECT_TRUE(k.SaveHtml(t.Path(u"page.htm"_s))); },
-         1},
-    };
-    for (const WaitingCase& test : cases) {
-        SCOPED_TRACE(test.Name);
-        NewKeeper();
-        Edit();
-        int runs = 0;
-        prompts_.Saves = {SaveAnswer::Save};
-        EXPECT_EQ(keeper_->WhenDeckMayGo([&] { return ++runs > 0; }), FileOutcome::Waiting);
-        test.Between(*this, *keeper_);
-        Edit();  // a second save must find an unsaved deck too
-        ASSERT_TRUE(keeper_->SaveDeck(Path(u"saved.dek"_s)));
-        TRY_EXPECT(runs == test.Runs);
-        Edit();
-        ASSERT_TRUE(keeper_->SaveDeck(Path(u"again.dek"_s)));
-        QCoreApplication::processEvents();
-        EXPECT_EQ(runs, test.Runs);
-    }
-}
-
-// Edits less than two seconds apart: the copy is there two seconds after the first, a save
-// takes it away at once, and the next edit writes a new one.
+// Edits less than two seconds apart: the copy is there two seconds after the first, not two
+// after the last; a save takes it away at once, and the next edit writes a new one.
 TEST_F(DeckKeeperTest, CopyFollowsTheUnsavedDeck) {
     QElapsedTimer clock;
     clock.start();
-    Edit();
-    EXPECT_TRUE(CopiesOnDisk().isEmpty());
-    TRY_EXPECT(clock.elapsed() >= 1500);
-    Edit();
-    TRY_EXPECT(!CopiesOnDisk().isEmpty());
-    EXPECT_LT(clock.elapsed(), 3200) << "the second edit put the copy off";
-    ASSERT_TRUE(keeper_->SaveDeck(Path(u"a.dek"_s)));
-    EXPECT_TRUE(CopiesOnDisk().isEmpty());
-    Edit();
-    TRY_EXPECT(!CopiesOnDisk().isEmpty());
-    keeper_.reset();
-    EXPECT_TRUE(CopiesOnDisk().isEmpty()) << "a normal end leaves no copy";
-}
-
-TEST_F(DeckKeeperTest, NewerLeftCopyIsOfferedFirstAndKeepsItsFile) {
-    const QString file = DeckFile(u"own"_s);
-    LeaveCopy(Deck{u"older"_s, {}, 0}, {}, 1000000);
-    LeaveCopy(Deck{u"newer"_s, {{kCard, 3}}, 3}, file, 2000000);
-    NewKeeper();
-    prompts_.Restores = {RestoreAnswer::Restore};
-    keeper_->OfferRecovery();
-    EXPECT_EQ(Document().CurrentDeck().DeckName, u"newer"_s);
-    EXPECT_EQ(Document().FilePath(), file);
-    EXPECT_TRUE(Document().IsUnsaved());
-    EXPECT_EQ(CopiesOnDisk().size(), 2) << "the older copy, and this program's own at once";
-    // 保存 writes to the deck's own file, without the file dialog.
-    prompts_.Saves = {SaveAnswer::Save};
-    EXPECT_EQ(keeper_->OpenDeck(DeckFile(u"next"_s)), FileOutcome::Done);
-    EXPECT_EQ(prompts_.SaveDialogs, 0);
-    Deck read;
-    DeckTallies tallies;
-    ASSERT_TRUE(LoadDeckFile(file, catalogue_, read, tallies));
-    EXPECT_EQ(read.DeckName, u"newer"_s);
-}
-
-struct LeftCopyCase {
-    const char* Name;
-    RestoreAnswer First;
-    bool AskedAgain;  // at the next start
-};
-
-TEST_F(DeckKeeperTest, LeftCopyGoesOnlyWhenRestoredOrDiscarded) {
-    const LeftCopyCase cases[] = {{"restore", RestoreAnswer::Restore, false},
-                                  {"discard", RestoreAnswer::Discard, false},
-                                  {"no answer", RestoreAnswer::Later, true}};
-    for (const LeftCopyCase& test : cases) {
-        SCOPED_TRACE(test.Name);
-        NewKeeper();  // the last case's own copy goes
-        ASSERT_TRUE(CopiesOnDisk().isEmpty());
-        LeaveCopy(Deck{u"left"_s, {}, 0}, {}, 1000000);
-        prompts_.Restores = {test.First};
-        keeper_->OfferRecovery();
-        keeper_->Document().MarkSaved({});  // this program's own copy aside
-        NewKeeper();
-        if (test.AskedAgain) {
-            prompts_.Restores = {RestoreAnswer::Discard};
+    const CopyStep steps[] = {
+        {"the first edit", [&] { Edit(); }, false, 0},
+        {"1.5 s later", [&] { TRY_EXPECT(clock.elapsed() >= 1500); }, false, 0},
+        {"another edit", [&] { Edit(); }, true, 3200},
+        {"a save", [&] { ASSERT_TRUE(keeper_->SaveDeck(Path(u"a.dek"_s))); }, false, 0},
+        {"the next edit", [&] { Edit(); }, true, 0},
+        {"a normal end", [&] { keeper_.reset(); }, false, 0},
+    };
+    for (const CopyStep& step : steps) {
+        step.Act();
+        if (step.Copied) {
+            TRY_EXPECT(CopiesOnDisk() == 1);
         }
-        keeper_->OfferRecovery();
-        EXPECT_TRUE(prompts_.Restores.empty());
-        EXPECT_TRUE(CopiesOnDisk().isEmpty());
+        EXPECT_EQ(CopiesOnDisk(), step.Copied ? 1 : 0) << step.Name;
+        EXPECT_TRUE(step.ByMs == 0 || clock.elapsed() < step.ByMs) << "an edit put it off";
     }
 }
 
-TEST_F(DeckKeeperTest, LeftFolderWithoutItsDeckGoesUnasked) {
-    ASSERT_TRUE(QDir().mkpath(Recovery() + u"/1-empty"_s));
-    keeper_->OfferRecovery();
-    EXPECT_FALSE(QFileInfo::exists(Recovery() + u"/1-empty"_s));
-}
+struct LeftCase {
+    const char* Name;
+    std::deque<RestoreAnswer> Answers;
+    QString Restored;  // the deck's name then; empty: none
+    QString File;      // the restored deck's, where 保存 writes without the file dialog
+    int Kept;          // left on disk after this program ends
+};
 
-TEST_F(DeckKeeperTest, UnreadableLeftCopyIsReportedAndKept) {
-    const QString deck = Recovery() + u"/1-dead/deck.dek"_s;
-    ASSERT_TRUE(QDir().mkpath(deck));  // a folder where the deck should be
-    keeper_->OfferRecovery();
-    EXPECT_EQ(status_.Text(), u"Load "_s + QDir::toNativeSeparators(deck) + u" (失敗)"_s);
-    EXPECT_TRUE(QFileInfo(deck).isDir());
+// Two copies, the newer with its deck's file, a folder without its deck and one whose deck
+// cannot be read: the newer is offered first, the empty folder goes unasked, the unreadable
+// one is reported and kept, and a copy goes only when restored or discarded.
+TEST_F(DeckKeeperTest, LeftCopiesAreOfferedNewestFirstAndGoOnlyWhenAnswered) {
+    const QString own = Path(u"own.dek"_s);
+    const QString dead = Recovery() + u"/1-dead/deck.dek"_s;  // a folder where the deck should be
+    const auto restore = RestoreAnswer::Restore, discard = RestoreAnswer::Discard,
+               later = RestoreAnswer::Later;
+    const LeftCase cases[] = {
+        {"復元: the newer, keeping its file", {restore}, u"newer"_s, own, 2},
+        {"破棄 both", {discard, discard}, {}, {}, 1},
+        {"no answer, then 復元", {later, restore}, u"older"_s, {}, 2},
+        {"no answers: all offered again", {later, later}, {}, {}, 3},
+    };
+    for (const LeftCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        Fresh();
+        LeaveCopy(Deck{u"older"_s, {}, 0}, {}, 1000000);
+        LeaveCopy(Deck{u"newer"_s, {{kCard, 3}}, 3}, DeckFile(u"own"_s), 2000000);
+        ASSERT_TRUE(QDir().mkpath(Recovery() + u"/1-empty"_s) && QDir().mkpath(dead));
+        prompts_.Restores = test.Answers;
+        keeper_->OfferRecovery();
+        EXPECT_TRUE(prompts_.Restores.empty());
+        EXPECT_EQ(status_.Text(), u"Load "_s + QDir::toNativeSeparators(dead) + u" (失敗)"_s);
+        EXPECT_EQ(Document().CurrentDeck().DeckName, test.Restored);
+        EXPECT_EQ(Document().FilePath(), test.File);
+        const bool restored = !test.Restored.isEmpty();
+        EXPECT_EQ(CopiesOnDisk(), test.Kept + (restored ? 1 : 0)) << "this program's own at once";
+        if (restored) {
+            prompts_.Saves = {SaveAnswer::Save};
+            EXPECT_EQ(keeper_->MayClose([] {}), !test.File.isEmpty());
+            EXPECT_EQ(prompts_.SaveDialogs, test.File.isEmpty() ? 1 : 0);
+            EXPECT_EQ(Read(test.File).DeckName, test.File.isEmpty() ? QString() : test.Restored);
+        }
+        keeper_.reset();
+        EXPECT_EQ(CopiesOnDisk(), test.Kept);
+    }
 }
 
 struct SessionCase {
     const char* Name;
     bool MayAsk;
-    bool UserComesBack;  // a key pressed after the session's question
+    bool UserComesBack;              // a key pressed after the session's question
+    std::deque<SaveAnswer> Answers;  // none: nothing unsaved
     bool ClosesUnasked;
 };
 
 // A deck let go when the session ends may close without a second question, until the user
 // comes back to the program (another program cancelled the logout); without leave to ask, the
-// copy keeps the deck and the next close asks.
+// copy keeps the deck and the next close asks. Nothing unsaved needs no leave to ask.
 TEST_F(DeckKeeperTest, SessionEndLetsGoOnlyWhileItLasts) {
-    const SessionCase cases[] = {{"session goes on ending", true, false, true},
-                                 {"logout cancelled", true, true, false},
-                                 {"no leave to ask", false, false, false}};
+    const auto discard = SaveAnswer::Discard, cancel = SaveAnswer::Cancel;
+    const SessionCase cases[] = {{"session goes on ending", true, false, {discard}, true},
+                                 {"logout cancelled", true, true, {discard, cancel}, false},
+                                 {"no leave to ask", false, false, {cancel}, false},
+                                 {"nothing unsaved", true, false, {}, true}};
     for (const SessionCase& test : cases) {
         SCOPED_TRACE(test.Name);
-        NewKeeper();
-        Edit();
-        if (test.MayAsk) {
-            prompts_.Saves = {SaveAnswer::Discard};
+        Fresh();
+        const bool unsaved = !test.Answers.empty();
+        if (unsaved) {
+            Edit();
         }
-        EXPECT_TRUE(keeper_->SessionMayEnd([&] { return test.MayAsk; }));
-        TRY_EXPECT(!CopiesOnDisk().isEmpty());
+        prompts_.Saves = test.Answers;
+        EXPECT_TRUE(keeper_->SessionMayEnd([&] {
+            EXPECT_TRUE(unsaved) << "leave asked for nothing to ask";
+            return test.MayAsk;
+        }));
+        TRY_EXPECT(CopiesOnDisk() == (unsaved ? 1 : 0));
         if (test.UserComesBack) {
             QObject target;
             QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, u"a"_s);
             QCoreApplication::sendEvent(&target, &key);
         }
-        if (!test.ClosesUnasked) {
-            prompts_.Saves = {SaveAnswer::Cancel};
-        }
         EXPECT_EQ(keeper_->MayClose({}), test.ClosesUnasked);
         EXPECT_TRUE(prompts_.Saves.empty());
-        EXPECT_EQ(CopiesOnDisk().isEmpty(), test.ClosesUnasked);
+        EXPECT_EQ(CopiesOnDisk(), test.ClosesUnasked ? 0 : 1);
     }
 }
 

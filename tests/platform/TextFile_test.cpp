@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include <csignal>
-#include <tuple>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -22,22 +21,24 @@ namespace {
 
 using State = Cp932LineReader::State;
 
-struct ReadResult {
-    QStringList lines;
-    State state;
+// Bytes, the lines read from them and how the reading ended.
+struct Reading {
+    QByteArray Bytes;
+    QStringList Lines;
+    State End;
 };
 
-ReadResult ReadAll(QIODevice& device) {
+Reading ReadAll(QIODevice& device) {
     Cp932LineReader reader(device);
-    ReadResult result;
+    Reading read{{}, {}, State::AtEnd};
     for (QString line; reader.ReadLine(line);) {
-        result.lines << line;
+        read.Lines << line;
     }
-    result.state = reader.ReadState();
-    return result;
+    read.End = reader.ReadState();
+    return read;
 }
 
-ReadResult ReadAll(QByteArray bytes) {
+Reading ReadAll(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     return ReadAll(buffer);
@@ -47,7 +48,7 @@ ReadResult ReadAll(QByteArray bytes) {
 // reading however it ends, and whatever follows it.
 TEST(Cp932LineReader, ReadsEveryLineToTheEndOrALineOverTheLimit) {
     const QByteArray limit(kMaxLineBytes, 'x');
-    const std::tuple<QByteArray, QStringList, State> cases[] = {
+    const Reading cases[] = {
         {"", {}, State::AtEnd},
         {"a", {"a"}, State::AtEnd},
         {"a\r\n", {"a"}, State::AtEnd},
@@ -63,12 +64,12 @@ TEST(Cp932LineReader, ReadsEveryLineToTheEndOrALineOverTheLimit) {
         {"a\r" + limit + "x\rb", {"a"}, State::LineTooLong},
         {"a\n" + limit + "x", {"a"}, State::LineTooLong},
         {"a\n" + QByteArray(5 * kMaxLineBytes, 'y') + "\nb", {"a"}, State::LineTooLong}};
-    for (const auto& [bytes, lines, state] : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << bytes.left(8).toHex().constData() << " of " << bytes.size());
-        const ReadResult result = ReadAll(bytes);
-        EXPECT_EQ(result.lines, lines);
-        EXPECT_EQ(result.state, state);
+    for (const Reading& test : cases) {
+        SCOPED_TRACE(test.Bytes.left(8).toHex().toStdString() + " of " +
+                     std::to_string(test.Bytes.size()));
+        const Reading read = ReadAll(test.Bytes);
+        EXPECT_EQ(read.Lines, test.Lines);
+        EXPECT_EQ(read.End, test.End);
     }
 }
 
@@ -77,35 +78,24 @@ TEST(Cp932LineReader, ReadErrorIsNoEndOfFile) {
     const QByteArray bytes = QByteArray("first\r\nsecond\r\n").repeated(20000);
     for (qint64 failAfter : {qint64(0), qint64(3), qint64(7), qint64(65536), bytes.size() - 1}) {
         test::FailingDevice device(bytes, failAfter);
-        const ReadResult result = ReadAll(device);
-        EXPECT_EQ(result.state, State::ReadError) << failAfter;
+        const Reading read = ReadAll(device);
+        EXPECT_EQ(read.End, State::ReadError) << failAfter;
         // Only whole lines before the failure, never the cut-off one.
-        EXPECT_LE(result.lines.size() * 7, failAfter) << failAfter;
+        EXPECT_LE(read.Lines.size() * 7, failAfter) << failAfter;
     }
     test::FailingDevice whole(bytes);
-    EXPECT_EQ(ReadAll(whole).lines.size(), 40000);
+    EXPECT_EQ(ReadAll(whole).Lines.size(), 40000);
 }
 
-TEST(OpenRegularFileForReading, OpensRegularFilesOnly) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.txt");
-    test::WriteBytes(path, "a");
-    const QString pipe = dir.filePath("pipe");
-    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    const std::pair<QString, bool> cases[] = {{path, true},
-                                              {dir.filePath("none"), false},
-                                              {dir.path(), false},
-                                              {pipe, false},
-                                              {"/dev/zero", false}};
-    for (const auto& [name, opens] : cases) {
-        QFile file(name);
-        EXPECT_EQ(OpenRegularFileForReading(file), opens) << name.toStdString();
-    }
-}
+struct OddFile {
+    const char* Name;
+    bool Regular;  // read, and replaced by the lines written
+};
 
-// Only a regular file is replaced, also behind a link: a folder, a device, a pipe, a link that
-// loops or leads nowhere, and a link to a pipe are left as they are, and no file is left behind.
-TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
+// Only a regular file is read or replaced, also behind a link: a folder, a device, a pipe, a
+// link that loops or leads nowhere, and a link to a pipe are left as they are, and no file is
+// left behind.
+TEST(TextFile, OnlyRegularFilesAreReadOrReplaced) {
     QTemporaryDir temp;
     const QDir dir(temp.path());  // its filePath() takes /dev/null as it is
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
@@ -117,13 +107,18 @@ TEST(WriteCp932Lines, ReplacesRegularFilesOnly) {
                                        {"link to file", "file"}}) {
         ASSERT_EQ(symlink(target, QFile::encodeName(dir.filePath(link)).constData()), 0);
     }
-    const std::pair<const char*, bool> cases[] = {
-        {"pipe", false}, {"folder", false},   {"missing/file", false}, {"/dev/null", false},
-        {"loop", false}, {"dangling", false}, {"link to pipe", false}, {"link to file", true}};
-    for (const auto& [name, saves] : cases) {
-        EXPECT_EQ(WriteCp932Lines(dir.filePath(name), {"x"}), saves) << name;
-        const QFileInfo kept(dir.filePath(name));
-        EXPECT_TRUE(kept.isSymbolicLink() || !kept.isFile()) << name;
+    const OddFile cases[] = {
+        {"pipe", false},         {"folder", false},      {"missing/file", false},
+        {"/dev/null", false},    {"loop", false},        {"dangling", false},
+        {"link to pipe", false}, {"link to file", true}, {"file", true}};
+    for (const OddFile& odd : cases) {
+        const QString path = dir.filePath(odd.Name);
+        QFile file(path);
+        EXPECT_EQ(OpenRegularFileForReading(file), odd.Regular) << odd.Name;
+        EXPECT_EQ(WriteCp932Lines(path, {"x"}), odd.Regular) << odd.Name;
+        const QFileInfo kept(path);
+        EXPECT_EQ(kept.isFile() && !kept.isSymbolicLink(), odd.Name == std::string("file"))
+            << odd.Name;
     }
     EXPECT_EQ(test::ReadBytes(dir.filePath("file")), "x\r\n");
     const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
@@ -172,11 +167,11 @@ TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSavedInPlace) {
     const QByteArray huge(kMaxInPlaceSaveBytes + 1, 'x');
     const QStringList longDeck(1000, "new deck line");
     struct Case {
-        const char* what;
-        QByteArray old;
-        QStringList lines;
-        rlim_t sizeLimit;
-        bool saves;
+        const char* What;
+        QByteArray Old;
+        QStringList Lines;
+        rlim_t SizeLimit;
+        bool Saves;
     };
     const Case cases[] = {{"shorter", oldDeck, {"new"}, RLIM_INFINITY, true},
                           {"longer", "old", longDeck, RLIM_INFINITY, true},
@@ -186,20 +181,20 @@ TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSavedInPlace) {
         QTemporaryDir dir;
         const QString path = dir.filePath("deck.dek");
         const auto save = [&] {
-            if (!test::AsUserWrite(dir.path(), path, c.old, dir.path(), 0500) ||
+            if (!test::AsUserWrite(dir.path(), path, c.Old, dir.path(), 0500) ||
                 QFile(dir.filePath("probe")).open(QIODevice::WriteOnly)) {
                 return 3;  // the folder must really refuse new files
             }
             // Past the limit a write fails with EFBIG instead of killing the process.
-            const rlimit limit{c.sizeLimit, c.sizeLimit};
+            const rlimit limit{c.SizeLimit, c.SizeLimit};
             if (signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0) {
                 return 4;
             }
-            const bool saved = WriteCp932Lines(path, c.lines);
-            const QByteArray expected = saved ? EncodeCp932Lines(c.lines) : c.old;
-            return saved == c.saves && test::ReadBytes(path) == expected ? 0 : 1;
+            const bool saved = WriteCp932Lines(path, c.Lines);
+            const QByteArray expected = saved ? EncodeCp932Lines(c.Lines) : c.Old;
+            return saved == c.Saves && test::ReadBytes(path) == expected ? 0 : 1;
         };
-        EXPECT_EXIT(_exit(save()), ::testing::ExitedWithCode(0), "") << c.what;
+        EXPECT_EXIT(_exit(save()), ::testing::ExitedWithCode(0), "") << c.What;
     }
 }
 

@@ -35,24 +35,30 @@ TEST(SampleHandTest, PilesHoldEveryCopyCastlesApart) {
     EXPECT_EQ(cards.Castle, QStringList({u"G001 砦"_s, u"G001 砦"_s}));
 }
 
-// Pile size, the counts asked for, the counts drawn, the cards left; what is drawn is the top
-// of the shuffled pile, in the order drawn.
+struct Draws {
+    int Size;
+    std::vector<int> Asked;
+    std::vector<int> Drawn;
+    int Left;
+};
+
+// What is drawn is the top of the shuffled pile, in the order drawn.
 TEST(SampleHandTest, DrawsNeverExceedWhatIsLeft) {
-    const std::tuple<int, std::vector<int>, std::vector<int>, int> cases[] = {
+    const Draws cases[] = {
         {6, {7, 1}, {6, 0}, 0}, {10, {3, 3, 3, 3}, {3, 3, 3, 1}, 0}, {5, {0, -2}, {0, 0}, 5}};
-    for (const auto& [size, requests, counts, left] : cases) {
+    for (const Draws& test : cases) {
         std::mt19937 generator(7);
         SamplePile pile;
-        pile.Shuffle(Cards(size), generator);
+        pile.Shuffle(Cards(test.Size), generator);
         SamplePile all = pile;
-        all.Draw(size);
+        all.Draw(test.Size);
         std::vector<int> drawn;
-        for (int request : requests) {
-            drawn.push_back(pile.Draw(request));
+        for (int asked : test.Asked) {
+            drawn.push_back(pile.Draw(asked));
         }
-        EXPECT_EQ(drawn, counts) << size;
-        EXPECT_EQ(pile.Left(), left) << size;
-        EXPECT_EQ(pile.Drawn(), all.Drawn().mid(0, size - left)) << size;
+        EXPECT_EQ(drawn, test.Drawn) << test.Size;
+        EXPECT_EQ(pile.Left(), test.Left) << test.Size;
+        EXPECT_EQ(pile.Drawn(), all.Drawn().mid(0, test.Size - test.Left)) << test.Size;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 namespace kestrava {
 namespace {
@@ -18,77 +19,66 @@ QString Texts(const CardPanelTexts& p) {
         .join(u'|');
 }
 
-// A catalogue of one castle with every ability and one formation, edited by edit.
-CardCatalogue Keep(void (*edit)(CardRecord&) = [](CardRecord&) {}) {
-    CardCatalogue catalogue;
-    CardRecord card;
-    card.Code = u"D012"_s, card.Name = u"灰色の砦"_s, card.Faction = u"帝国"_s;
-    card.Illustrator = u"Aoi Mizuki"_s, card.Rarity = u"Rare"_s, card.CardType = u"城"_s;
-    card.SubType = u"砦"_s, card.CostSymbols = 2, card.CostValue = 1, card.Upkeep = 2;
-    card.SortieCost = u"1"_s, card.Charge = u"突撃"_s, card.Trample = u"蹂躙"_s;
-    card.Counter = u"反撃"_s, card.Shooting = 3, card.Siege = 1, card.Plunder = 2;
-    card.Ambush = u"伏兵"_s, card.Scout = u"索敵"_s, card.Flank = u"側面"_s;
-    card.UpperText = u"上の文"_s, card.LowerText = u"下の文"_s, card.StatsText = u"石"_s;
-    card.Attack = 3, card.Defense = -1, card.Speed = 12, card.Gear = 4, card.CastleText = u"堀"_s;
-    card.Formation1 = u"密集陣形"_s, card.Grid1 = u"111020000"_s;
-    edit(card);
-    catalogue.AddCard(card);
-    return catalogue;
+// A castle with every ability and one formation; edits as "9=-1|10=0" change its columns.
+QString Keep(const QString& edits = {}) {
+    return test::CardLineOf(
+        u"1=D012|2=灰色の砦|3=Aoi Mizuki|4=Rare|5=2|6=1|7=城|8=砦|9=2|10=1|11=突撃|12=蹂躙|"
+        u"13=反撃|14=3|15=1|16=2|17=上の文|18=下の文|19=石|20=3|21=-1|22=12|23=4|24=堀|"
+        u"25=密集陣形|26=111020000|29=伏兵|30=索敵|31=側面|"_s +
+        edits);
 }
 
 TEST(ShowCardLine, WholePanelThenANoMatchResetsOnlyTheDetails) {
-    const CardCatalogue catalogue = Keep();
+    const CardCatalogue catalogue = test::CatalogueOfLines({Keep()});
     CardPanelTexts panel = InitialCardPanel();
     ASSERT_TRUE(ShowCardLine(panel, catalogue, u"D012 灰色の砦"));
     EXPECT_EQ(Texts(panel),
               u"カード名：灰色の砦|イラストレータ：Aoi Mizuki|レアリティ：Rare|コスト：DD1|"
-              u"種族：帝国|種別：城 砦|維持費：2  出撃費：1  突撃  蹂躙  反撃  射撃(3)  攻城(1)  "
-              u"略奪(2)  伏兵  索敵  側面攻撃  |上の文|下の文|攻 3|防 -1|速 12|石|4G|堀|"
-              u"密集陣形|兵兵兵|  指  |      |"_s);
+              u"種族：デ・バース帝国|種別：城 砦|維持費：2  出撃費：1  突撃  蹂躙  反撃  "
+              u"射撃(3)  攻城(1)  略奪(2)  伏兵  索敵  側面攻撃  |上の文|下の文|攻 3|防 -1|"
+              u"速 12|石|4G|堀|密集陣形|兵兵兵|  指  |      |"_s);
     EXPECT_FALSE(ShowCardLine(panel, catalogue, u"Z404 どこにもない"));
     EXPECT_EQ(Texts(panel),
               u"カード名：灰色の砦|イラストレータ：Aoi Mizuki|レアリティ：Rare|コスト：|"
-              u"種族：帝国|種別：城 砦||上の文|下の文|攻 |防 |速 ||||||||"_s);
+              u"種族：デ・バース帝国|種別：城 砦||上の文|下の文|攻 |防 |速 ||||||||"_s);
 }
 
+struct FieldRule {
+    const char* Name;
+    const char* Edits;  // of the castle's columns
+    QString CardPanelTexts::*Label;
+    const char16_t* Shown;
+};
+
 TEST(ShowCardLine, FieldRules) {
-    using C = CardRecord&;
     using P = CardPanelTexts;
-    const std::tuple<void (*)(CardRecord&), QString P::*, const char16_t*> cases[] = {
-        {[](C c) { c.Code = u"X9"_s; }, &P::Cost, u"コスト：1"},  // no faction letter
-        {[](C c) { c.SortieCost.clear(); }, &P::Abilities,        // only "0" means no sortie cost
-         u"維持費：2  出撃費：  突撃  蹂躙  反撃  射撃(3)  "
-         u"攻城(1)  略奪(2)  伏兵  索敵  側面攻撃  "},
-        {[](C c) { c.Upkeep = c.Shooting = c.Siege = c.Plunder = -1, c.SortieCost = u"0"_s; },
-         &P::Abilities, u"突撃  蹂躙  反撃  伏兵  索敵  側面攻撃  "},
-        {[](C c) { c.Charge = c.Trample = c.Counter = c.Ambush = c.Scout = c.Flank = u"x"_s; },
-         &P::Abilities, u"維持費：2  出撃費：1  射撃(3)  攻城(1)  略奪(2)  "},
-        {[](C c) { c.SubType.clear(); }, &P::Type, u"種別：城 "},
-        {[](C c) { c.SubType.clear(); }, &P::Attack, u""},  // no subtype, no statistics
-        {[](C c) { c.Gear = 0; }, &P::Gear, u"0G"},
-        {[](C c) { c.CardType = u"城塞"_s; }, &P::Gear, u""},
-        {[](C c) { c.Grid1 = u"１21"_s; }, &P::FormationRow1,
-         u"  指兵"},  // only ASCII 1 and 2 mark
-        {[](C c) { c.Grid1 = u"0000000012"_s; }, &P::FormationRow3, u"    兵"},  // nine cells only
+    const FieldRule cases[] = {
+        {"no faction letter", "1=X9", &P::Cost, u"コスト：1"},
+        {"only \"0\" is no sortie cost",
+         "10=|11=|12=|13=|14=-1|15=-1|16=-1|29=|30=|31=", &P::Abilities, u"維持費：2  出撃費：  "},
+        {"no numbered ability", "9=-1|10=0|14=-1|15=-1|16=-1", &P::Abilities,
+         u"突撃  蹂躙  反撃  伏兵  索敵  側面攻撃  "},
+        {"words of no ability", "11=x|12=x|13=x|29=x|30=x|31=x", &P::Abilities,
+         u"維持費：2  出撃費：1  射撃(3)  攻城(1)  略奪(2)  "},
+        {"no subtype", "8=", &P::Type, u"種別：城 "},
+        {"no subtype, no statistics", "8=", &P::Attack, u""},
+        {"gear 0", "23=0", &P::Gear, u"0G"},
+        {"gear of a castle only", "7=城塞", &P::Gear, u""},
+        {"only ASCII 1 and 2 mark", "26=１21", &P::FormationRow1, u"  指兵"},
+        {"nine cells only", "26=0000000012", &P::FormationRow3, u"    兵"},
     };
-    for (const auto& [edit, label, expected] : cases) {
-        const CardCatalogue catalogue = Keep(edit);
+    for (const FieldRule& rule : cases) {
+        const CardCatalogue catalogue = test::CatalogueOfLines({Keep(rule.Edits)});
         CardPanelTexts panel = InitialCardPanel();
         ASSERT_TRUE(ShowCardLine(panel, catalogue, catalogue.CardTable()[0].Code));
-        EXPECT_EQ(panel.*label, QStringView(expected)) << Texts(panel).toStdString();
+        EXPECT_EQ(panel.*rule.Label, QStringView(rule.Shown)) << rule.Name;
     }
 }
 
 TEST(ToggleFormation, AlternatesKeepsItsFlagAcrossCardsShowsAnEmptyFirstAsBlank) {
-    CardCatalogue catalogue;
-    const auto add = [&](QString code, QString f1, QString g1, QString f2, QString g2) {
-        CardRecord c;
-        c.Code = code, c.Formation1 = f1, c.Grid1 = g1, c.Formation2 = f2, c.Grid2 = g2;
-        catalogue.AddCard(c);
-    };
-    add(u"G0"_s, u"烏合陣形"_s, u"1"_s, {}, {});
-    add(u"M1"_s, u"密集陣形"_s, u"111"_s, u"包囲陣形"_s, u"2"_s);
-    add(u"E1"_s, {}, {}, u"包囲陣形"_s, u"222"_s);
+    const CardCatalogue catalogue =
+        test::CatalogueOfLines({Keep("1=G0|25=烏合陣形|26=1"), Keep("1=M1|26=111|27=包囲陣形|28=2"),
+                                Keep("1=E1|25=|26=|27=包囲陣形|28=222")});
     CardPanelTexts panel = InitialCardPanel();
     bool second = false;
     // After each action: formation name|first grid row|ShownCardIndex|"…" if visible|formation

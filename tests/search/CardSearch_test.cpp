@@ -6,34 +6,24 @@
 
 #include "search/CardFilter.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 namespace kestrava {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-CardRecord Card(const QString& code, const QString& name, const QString& subType = {},
-                const QString& illustrator = {}, const QString& upper = {},
-                const QString& lower = {}) {
-    CardRecord card;
-    card.Code = code, card.Name = name, card.SubType = subType, card.Illustrator = illustrator;
-    card.UpperText = upper, card.LowerText = lower, card.CardType = u"兵力"_s;
-    return card;
-}
-
+// Codes, names, illustrators (3), sub-types (8), upper (17) and lower texts (18).
 CardCatalogue FixtureCatalogue() {
-    CardCatalogue catalogue;
-    catalogue.ReplaceCards({
-        Card(u"G-01"_s, u"緑のカーバンクル"_s, u"獣"_s, u"Aria Velden"_s, u"出撃時、1枚引く。"_s),
-        Card(u"G-02"_s, u"ＦＯＲＥＳＴ　ＧＵＡＲＤ"_s, {}, u"nolo"_s),
-        Card(u"C-01"_s, u"ヴァルキリー・ソード"_s, u"騎兵"_s, u"Aria Velden"_s, {},
-             u"森は忘れない。"_s),
-        Card(u"M-01"_s, u"ﾐｽﾞﾊ"_s, {}, {}, u"カードを引く"_s),
-        Card(u"X-01"_s, u"カーバンクルの影"_s),  // no faction: "ALL" never lists it
-        Card(u" "_s, u"カーバンクル"_s),         // listed with no faction box only
-        Card(u""_s, u"名無しのカーバンクル"_s),  // listed before any box is ticked only
+    return test::CatalogueOfLines({
+        test::CardLineOf(u"1=G-01|2=緑のカーバンクル|3=Aria Velden|8=獣|17=出撃時、1枚引く。"_s),
+        test::CardLineOf(u"1=G-02|2=ＦＯＲＥＳＴ　ＧＵＡＲＤ|3=nolo"_s),
+        test::CardLineOf(u"1=C-01|2=ヴァルキリー・ソード|3=Aria Velden|8=騎兵|18=森は忘れない。"_s),
+        test::CardLineOf(u"1=M-01|2=ﾐｽﾞﾊ|17=カードを引く"_s),
+        test::CardLineOf(u"1=X-01|2=カーバンクルの影"_s),  // no faction: "ALL" never lists it
+        test::CardLineOf(u"1= |2=カーバンクル"_s),         // listed with no faction box only
+        test::CardLineOf(u"2=名無しのカーバンクル"_s),     // listed before any box is ticked only
     });
-    return catalogue;
 }
 
 std::vector<QString> Codes(const QStringList& lines) {
@@ -105,10 +95,11 @@ TEST(CardSearch, FollowsANewCardList) {
     QStringList lines;
     MatchingCardLines(catalogue, MakeSelection({}), u"ALL"_s, search, lines);
     ASSERT_EQ(lines.size(), 1);
-    catalogue.ReplaceCards({Card(u"D-07"_s, u"黒いカーバンクル"_s), Card(u"D-08"_s, u"影"_s)});
+    catalogue.ReplaceCards(
+        test::CatalogueOf({u"D-07|黒いカーバンクル"_s, u"D-08|影"_s}).CardTable());
     MatchingCardLines(catalogue, MakeSelection({}), u"ALL"_s, search, lines);
     EXPECT_EQ(lines, QStringList({u"D-07 黒いカーバンクル"_s}));
-    catalogue.AddCard(Card(u"C-09"_s, u"白いカーバンクル"_s));
+    catalogue.AddCard(test::CatalogueOf({u"C-09|白いカーバンクル"_s}).CardTable()[0]);
     MatchingCardLines(catalogue, MakeSelection({}), u"ALL"_s, search, lines);
     EXPECT_EQ(Codes(lines), std::vector<QString>({u"C-09"_s, u"D-07"_s}));
 }

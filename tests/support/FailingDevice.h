@@ -21,10 +21,9 @@ class FailingDevice : public QIODevice {
 
   protected:
     qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 limit =
-            failAfter_ ? std::min<qint64>(*failAfter_, bytes_.size()) : bytes_.size();
+        const qint64 limit = std::min<qint64>(failAfter_.value_or(bytes_.size()), bytes_.size());
         if (served_ >= limit) {
-            return failAfter_ && served_ < bytes_.size() ? -1 : 0;
+            return served_ < bytes_.size() ? -1 : 0;
         }
         const qint64 n = std::min(maxSize, limit - served_);
         std::memcpy(data, bytes_.constData() + served_, size_t(n));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 
 #include <set>
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "catalogue/CardList.h"
 #include "platform/TextFile.h"
 
 namespace kestrava::test {
@@ -58,6 +60,14 @@ QString CardLine(const QString& code, const QString& name,
     return columns.join(u',') + u',';
 }
 
+QString CardLineOf(const QString& columns) {
+    QList<QPair<int, QString>> overrides;
+    for (const QString& column : columns.split(u'|', Qt::SkipEmptyParts)) {
+        overrides.append({column.section(u'=', 0, 0).toInt(), column.section(u'=', 1)});
+    }
+    return CardLine({}, {}, overrides);
+}
+
 QByteArray CardListBytes(const QStringList& lines) {
     return EncodeCp932Lines(lines);
 }
@@ -72,6 +82,16 @@ CardCatalogue CatalogueOf(const QStringList& cards) {
         record.Rarity = card.section(u'|', 3, 3);
         EXPECT_TRUE(catalogue.AddCard(record)) << card.toStdString();
     }
+    return catalogue;
+}
+
+CardCatalogue CatalogueOfLines(const QStringList& lines) {
+    QByteArray bytes = CardListBytes(lines);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CardCatalogue catalogue;
+    EXPECT_EQ(LoadCardList(catalogue, buffer), CardListLoad::Loaded);
+    EXPECT_EQ(catalogue.CardCount(), lines.size()) << "a line the list stops at";
     return catalogue;
 }
 

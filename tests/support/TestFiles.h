@@ -29,10 +29,16 @@ bool AsUserWrite(const QString& folder, const QString& path, const QByteArray& b
 QString CardLine(const QString& code, const QString& name,
                  const QList<QPair<int, QString>>& overrides = {});
 
+// The same from columns (from 1) given as "1=G-1|2=名|7=兵力"; a later one wins.
+QString CardLineOf(const QString& columns);
+
 // Card list lines encoded as code page 932, each followed by CR LF.
 QByteArray CardListBytes(const QStringList& lines);
 
 // A catalogue of cards given as "code|name|type|rarity"; the fields left out are empty.
 CardCatalogue CatalogueOf(const QStringList& cards);
+
+// A catalogue loaded from card list lines (see CardLine), as the program loads its list.
+CardCatalogue CatalogueOfLines(const QStringList& lines);
 
 }  // namespace kestrava::test
