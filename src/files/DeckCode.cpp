@@ -141,7 +141,7 @@ DeckCodeReading ReadDeckCode(QStringView text, DeckCodeContent& content, QString
     // The bits a last character carries past the bytes count too: a code is read only as
     // written, so no character can change without the code being refused.
     if (!decoded || bytes.size() < 4 || bytes.toBase64(kEncoding) != match.captured(2).toLatin1()) {
-        reason = QStringLiteral("デッキコードが途中で切れています");
+        reason = QStringLiteral("デッキコードが途中で切れているか、書き誤りがあります");
         return DeckCodeReading::Refused;
     }
     const QByteArray payload = bytes.first(bytes.size() - 4);
