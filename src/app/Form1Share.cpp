@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "app/Fonts.h"
 #include "app/Form1.h"
@@ -24,6 +25,18 @@
 #include "ui_Form1.h"
 
 namespace kestrava {
+
+namespace {
+
+// Why a picture gave no deck, in a box over the main window.
+void Tell(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("画像から読み込み"), text,
+                    QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setObjectName(QStringLiteral("OkButton"));
+    box.exec();
+}
+
+}  // namespace
 
 void Form1::ConnectShareMenu() {
     connect(ui_->CopyDeckCode, &QAction::triggered, this,
@@ -73,8 +86,7 @@ FileOutcome Form1::ImportImageFile(const QString& path) {
     QString error;
     if (!ReadImageFile(path, image, error)) {
         status_.Failed();
-        QMessageBox::warning(this, QStringLiteral("画像から読み込み"),
-                             error + QStringLiteral("：") + QDir::toNativeSeparators(path));
+        Tell(this, error + QStringLiteral("：") + QDir::toNativeSeparators(path));
         return FileOutcome::Failed;
     }
     return ImportImage(image, QDir::toNativeSeparators(path));
@@ -84,8 +96,7 @@ FileOutcome Form1::ImportImage(const QImage& image, const QString& source) {
     QString text;
     if (!ReadQrCode(image, text)) {
         status_.NoCodeIn(source);
-        QMessageBox::information(this, QStringLiteral("画像から読み込み"),
-                                 QStringLiteral("この画像にはQRコードが見つかりません：") + source);
+        Tell(this, QStringLiteral("この画像にはQRコードが見つかりません：") + source);
         return FileOutcome::Failed;
     }
     ShowImport(text, source);
