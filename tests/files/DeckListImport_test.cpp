@@ -29,7 +29,7 @@ CardCatalogue Cards() {
         {u"G-001|森の城|城"_s, u"G-002|緑の弓兵|兵力"_s, u"G-003|ﾘﾝﾄﾞﾙﾑ砦|城"_s,
          u"C-010|王冠ー第三軍団|兵力"_s, u"C-011|碧旗・参謀|指揮官"_s, u"D-020|影の将|英雄"_s,
          u"D-020|影の将・改|英雄"_s, u"E-030|ほのおの剣|戦法"_s, u"E-031|ホノオノ剣|戦法"_s,
-         u"M-040|Aria Gate|計略"_s, u"E-032|月影～宵の歌～|戦法"_s,
+         u"M-040|Aria Gate|計略"_s, u"E-032|月影～宵の歌～|戦法"_s, u"E-033|100年の剣|戦法"_s,
          // 72 bytes with its code
          u"C-100|"_s + QString(u"霧"_s).repeated(33) + u"|配下"_s});
 }
@@ -124,6 +124,7 @@ TEST(DeckListImport, EveryShapeOfLine) {
          {WriteDeckCode({u"速攻"_s, {{u"G-002 緑の弓兵"_s, 2}, {u"Z-999 謎"_s, 1}}, 3})}},
         {u"不明 0  (デッキコードが途中で切れているか、書き誤りがあります) = 0"_s,
          {WriteDeckCode({u"速攻"_s, {{u"G-002 緑の弓兵"_s, 2}}, 2}).chopped(2)}},
+        {u"一致 2 E-033 100年の剣 = 2"_s, {u"100年の剣 ×2"_s, u"2 100年の剣"_s}},
         {u"一致 1 E-032 月影～宵の歌～ = 1"_s, {u"月影〜宵の歌〜"_s, u"月影~宵の歌~"_s}},
     };
     for (const auto& [expected, texts] : cases) {
