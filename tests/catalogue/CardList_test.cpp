@@ -17,13 +17,9 @@ using test::CardLine;
 
 class CardListTest : public ::testing::Test {
   protected:
-    QString Write(const QByteArray& bytes) {
-        const QString path = dir_.filePath(QString("list%1.csv").arg(files_++));
-        test::WriteBytes(path, bytes);
-        return path;
-    }
     qint16 Load(const QByteArray& bytes) {
-        EXPECT_EQ(LoadCardList(catalogue_, Write(bytes)), CardListLoad::Loaded);
+        test::WriteBytes(dir_.filePath("list.csv"), bytes);
+        EXPECT_EQ(LoadCardList(catalogue_, dir_.filePath("list.csv")), CardListLoad::Loaded);
         return catalogue_.CardCount();
     }
     QByteArray Lines(int count, const QString& prefix = "G") {
@@ -35,7 +31,6 @@ class CardListTest : public ::testing::Test {
     }
 
     QTemporaryDir dir_;
-    int files_ = 0;
     CardCatalogue catalogue_;
 };
 
@@ -89,7 +84,6 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
         {"32 columns", {good + "extra,more", good}, 2},
         {"empty line", {good, "", good}, 1},
         {"no number", {good, CardLine("C-3", "c", {{6, "32768"}}), good}, 1},  // ParseCardNumber's
-        {"no comma at all", {"just text"}, 0},
         {"list line of 1024", {good, CardLine("C-3", QString(1020, 'n')), good}, 3},
         {"list line of 1025", {good, CardLine("C-3", QString(1021, 'n')), good}, 1},
         {"last comma at 32767", {good, CardLineOfLength(32767)}, 2},
@@ -104,27 +98,15 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
 // Each text and what it reads as, "-" for no number.
 TEST_F(CardListTest, NumberColumns) {
     QStringList read;
-    for (const char* text :
-         {"0", "-32768", "32767", " 7 ", "\t+3\t", "-0", "32768", "-32769", "", " ", "x", "1.5",
-          "1 2", "0x10", "1e3", "--1", "１", "99999999999999999999"}) {
+    for (const char* text : {"0", "-32768", "32767", " 7 ", "\t+3\t", "-0", "32768", "-32769", "",
+                             "x", "1 2", "--1", "１", "99999999999999999999"}) {
         const std::optional<qint16> number = ParseCardNumber(QString::fromUtf8(text));
         read << QString::fromUtf8(text) + "=" + (number ? QString::number(*number) : "-");
     }
     EXPECT_EQ(read.join(" | "),
-              QString::fromUtf8("0=0 | -32768=-32768 | 32767=32767 |  7 =7 | "
-                                "\t+3\t=3 | -0=0 | 32768=- | -32769=- | =- |  =- | "
-                                "x=- | 1.5=- | 1 2=- | 0x10=- | 1e3=- | --1=- | １=- | "
+              QString::fromUtf8("0=0 | -32768=-32768 | 32767=32767 |  7 =7 | \t+3\t=3 | -0=0 | "
+                                "32768=- | -32769=- | =- | x=- | 1 2=- | --1=- | １=- | "
                                 "99999999999999999999=-"));
-}
-
-// Each code and its faction.
-TEST_F(CardListTest, FactionOfACodeIsCaseSensitive) {
-    QStringList factions;
-    for (const char* code : {"C", "M ", "c-1", "X-1", "", " C"}) {
-        factions << FactionOfCode(QString(code), DefaultFactionNames());
-    }
-    EXPECT_EQ(factions.join(u'|'),
-              QString::fromUtf16(u"カオスフォーマー|マナ王国|UNKNOWN|UNKNOWN|UNKNOWN|UNKNOWN"));
 }
 
 // A full table ends the reading: a read that would fail after it is never made. A shorter list
@@ -147,7 +129,6 @@ TEST_F(CardListTest, TableLimitAndReloads) {
 TEST_F(CardListTest, FailedLoadChangesNothing) {
     Load(Lines(5));
     EXPECT_EQ(LoadCardList(catalogue_, dir_.filePath("missing.csv")), CardListLoad::OpenFailed);
-    EXPECT_EQ(LoadCardList(catalogue_, dir_.path()), CardListLoad::OpenFailed);
     const QByteArray other = Lines(300, "M");
     for (qint64 failAfter : {qint64(0), qint64(100), other.size() - 1}) {
         test::FailingDevice device(other, failAfter);
