@@ -194,17 +194,16 @@ TEST(LoadDeckFile, EverySavedDeckReadsBack) {
     EXPECT_EQ(Shown(LoadedFromBytes(bytes, catalogue)), Shown(DeckOf("デ ッ キ", entries)));
 }
 
-// A read that fails is no end of the file: the deck, its name and its tallies stay.
+// A read that fails is no end of the file: the deck, its name and its tallies stay, also after
+// thousands of entries were read. Where a read may fail is the line reader's.
 TEST(LoadDeckFile, ReadErrorChangesNothing) {
     const QByteArray file = EncodeCp932(QString("n\r\n") + QString("D b  × 1\r\n").repeated(9000));
-    for (qint64 failAfter : {qint64(0), qint64(2), qint64(70000)}) {
-        test::FailingDevice device(file, failAfter);
-        Deck deck = DeckOf("前", {"C001 前|4"});
-        DeckTallies tallies{4, 4};
-        EXPECT_FALSE(LoadDeckFile(device, CardCatalogue(), deck, tallies)) << failAfter;
-        EXPECT_EQ(Shown(deck), Shown(DeckOf("前", {"C001 前|4"}))) << failAfter;
-        EXPECT_EQ(tallies.CastleCount + tallies.HeroCount, 8) << failAfter;
-    }
+    test::FailingDevice device(file, 70000);
+    Deck deck = DeckOf("前", {"C001 前|4"});
+    DeckTallies tallies{4, 4};
+    EXPECT_FALSE(LoadDeckFile(device, CardCatalogue(), deck, tallies));
+    EXPECT_EQ(Shown(deck), Shown(DeckOf("前", {"C001 前|4"})));
+    EXPECT_EQ(tallies.CastleCount + tallies.HeroCount, 8);
 }
 
 // The clipboard keeps the deck file's columns but not its two-blank minimum.
