@@ -17,13 +17,9 @@ using test::CardLine;
 
 class CardListTest : public ::testing::Test {
   protected:
-    QString Write(const QByteArray& bytes) {
-        const QString path = dir_.filePath(QString("list%1.csv").arg(files_++));
-        test::WriteBytes(path, bytes);
-        return path;
-    }
     qint16 Load(const QByteArray& bytes) {
-        EXPECT_EQ(LoadCardList(catalogue_, Write(bytes)), CardListLoad::Loaded);
+        test::WriteBytes(dir_.filePath("list.csv"), bytes);
+        EXPECT_EQ(LoadCardList(catalogue_, dir_.filePath("list.csv")), CardListLoad::Loaded);
         return catalogue_.CardCount();
     }
     QByteArray Lines(int count, const QString& prefix = "G") {
@@ -35,34 +31,18 @@ class CardListTest : public ::testing::Test {
     }
 
     QTemporaryDir dir_;
-    int files_ = 0;
     CardCatalogue catalogue_;
 };
 
-// Texts are kept as they stand: blanks, quotes, NUL and all.
-TEST_F(CardListTest, ReadsEveryColumnIntoItsField) {
+// Texts are kept as they stand: blanks, quotes, NUL and all. Which column fills which field is
+// seen where the fields are used: ShowCardLine shows a card of every column, each filter box
+// tests its own column.
+TEST_F(CardListTest, TextsAreKeptAsTheyStand) {
     const QString name = QString::fromUtf16(u"ﾄﾞﾗｺﾞﾝ～王 ").insert(3, QChar(0));
-    QStringList columns = {"D-1", name};
-    QList<QPair<int, QString>> overrides;
-    for (int column = 3; column <= 31; ++column) {
-        const bool number = QList<int>{5, 6, 9, 14, 15, 16, 20, 21, 22, 23}.contains(column);
-        columns << (number ? QString::number(column * 100) : QString(" \"t%1 ").arg(column));
-        overrides << qMakePair(column, columns.back());
-    }
-    ASSERT_EQ(Load(test::CardListBytes({CardLine("D-1", name, overrides)})), 1);
+    ASSERT_EQ(Load(test::CardListBytes({CardLine("D-1", name, {{3, " \"a "}, {31, "\"\""}})})), 1);
     const CardRecord& card = catalogue_.CardTable()[0];
-    const auto n = [](qint16 value) { return QString::number(value); };
-    EXPECT_EQ(
-        QStringList({card.Code,           card.Name,         card.Illustrator, card.Rarity,
-                     n(card.CostSymbols), n(card.CostValue), card.CardType,    card.SubType,
-                     n(card.Upkeep),      card.SortieCost,   card.Charge,      card.Trample,
-                     card.Counter,        n(card.Shooting),  n(card.Siege),    n(card.Plunder),
-                     card.UpperText,      card.LowerText,    card.StatsText,   n(card.Attack),
-                     n(card.Defense),     n(card.Speed),     n(card.Gear),     card.CastleText,
-                     card.Formation1,     card.Grid1,        card.Formation2,  card.Grid2,
-                     card.Ambush,         card.Scout,        card.Flank}),
-        columns);
-    EXPECT_EQ(card.Faction, QString::fromUtf16(u"デ・バース帝国"));
+    EXPECT_EQ(QStringList({card.Name, card.Illustrator, card.Flank, card.Faction}),
+              QStringList({name, " \"a ", "\"\"", QString::fromUtf16(u"デ・バース帝国")}));
 }
 
 // A line of the given length in bytes, its upper text filling it.
@@ -89,7 +69,6 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
         {"32 columns", {good + "extra,more", good}, 2},
         {"empty line", {good, "", good}, 1},
         {"no number", {good, CardLine("C-3", "c", {{6, "32768"}}), good}, 1},  // ParseCardNumber's
-        {"no comma at all", {"just text"}, 0},
         {"list line of 1024", {good, CardLine("C-3", QString(1020, 'n')), good}, 3},
         {"list line of 1025", {good, CardLine("C-3", QString(1021, 'n')), good}, 1},
         {"last comma at 32767", {good, CardLineOfLength(32767)}, 2},
@@ -104,27 +83,15 @@ TEST_F(CardListTest, StopsAtTheFirstUnusableLine) {
 // Each text and what it reads as, "-" for no number.
 TEST_F(CardListTest, NumberColumns) {
     QStringList read;
-    for (const char* text :
-         {"0", "-32768", "32767", " 7 ", "\t+3\t", "-0", "32768", "-32769", "", " ", "x", "1.5",
-          "1 2", "0x10", "1e3", "--1", "１", "99999999999999999999"}) {
+    for (const char* text : {"0", "-32768", "32767", " 7 ", "\t+3\t", "-0", "32768", "-32769", "",
+                             "x", "1 2", "--1", "１", "99999999999999999999"}) {
         const std::optional<qint16> number = ParseCardNumber(QString::fromUtf8(text));
         read << QString::fromUtf8(text) + "=" + (number ? QString::number(*number) : "-");
     }
     EXPECT_EQ(read.join(" | "),
-              QString::fromUtf8("0=0 | -32768=-32768 | 32767=32767 |  7 =7 | "
-                                "\t+3\t=3 | -0=0 | 32768=- | -32769=- | =- |  =- | "
-                                "x=- | 1.5=- | 1 2=- | 0x10=- | 1e3=- | --1=- | １=- | "
+              QString::fromUtf8("0=0 | -32768=-32768 | 32767=32767 |  7 =7 | \t+3\t=3 | -0=0 | "
+                                "32768=- | -32769=- | =- | x=- | 1 2=- | --1=- | １=- | "
                                 "99999999999999999999=-"));
-}
-
-// Each code and its faction.
-TEST_F(CardListTest, FactionOfACodeIsCaseSensitive) {
-    QStringList factions;
-    for (const char* code : {"C", "M ", "c-1", "X-1", "", " C"}) {
-        factions << FactionOfCode(QString(code), DefaultFactionNames());
-    }
-    EXPECT_EQ(factions.join(u'|'),
-              QString::fromUtf16(u"カオスフォーマー|マナ王国|UNKNOWN|UNKNOWN|UNKNOWN|UNKNOWN"));
 }
 
 // A full table ends the reading: a read that would fail after it is never made. A shorter list
@@ -147,12 +114,9 @@ TEST_F(CardListTest, TableLimitAndReloads) {
 TEST_F(CardListTest, FailedLoadChangesNothing) {
     Load(Lines(5));
     EXPECT_EQ(LoadCardList(catalogue_, dir_.filePath("missing.csv")), CardListLoad::OpenFailed);
-    EXPECT_EQ(LoadCardList(catalogue_, dir_.path()), CardListLoad::OpenFailed);
     const QByteArray other = Lines(300, "M");
-    for (qint64 failAfter : {qint64(0), qint64(100), other.size() - 1}) {
-        test::FailingDevice device(other, failAfter);
-        EXPECT_EQ(LoadCardList(catalogue_, device), CardListLoad::ReadFailed) << failAfter;
-    }
+    test::FailingDevice device(other, other.size() - 1);  // all but the last byte read
+    EXPECT_EQ(LoadCardList(catalogue_, device), CardListLoad::ReadFailed);
     ASSERT_EQ(catalogue_.CardCount(), 5);
     EXPECT_EQ(catalogue_.CardListLine(4), "G-0004 名");
 }

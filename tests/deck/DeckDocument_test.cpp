@@ -28,8 +28,8 @@ CardCatalogue Cards(bool castleIsHero = false) {
          u"C010|ベータ|兵力|Rare"_s, u"M040|ガンマ|配下|Common"_s});
 }
 
-bool SameTallies(const DeckTallies& a, const DeckTallies& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+Deck EmptyDeck(const QString& name) {
+    return Deck{name, {}, 0};
 }
 
 using Act = std::function<void(DeckDocument&)>;
@@ -46,18 +46,9 @@ const std::map<char, Act> kActs = {
     {'<', [](DeckDocument& d) { d.History().undo(); }},
     {'>', [](DeckDocument& d) { d.History().redo(); }},
     {'s', [](DeckDocument& d) { d.MarkSaved(u"/d/a.dek"_s); }},
-    {'l',
-     [](DeckDocument& d) {
-         d.LoadFrom(Deck{u"読込"_s, {}, 0}, u"/d/b.dek"_s);
-     }},
-    {'L',
-     [](DeckDocument& d) {
-         d.LoadFrom(Deck{QString(40000, u'n'), {}, 0}, u"/d/b.dek"_s);
-     }},
-    {'i',
-     [](DeckDocument& d) {
-         d.Replace(u"読み込み"_s, Deck{u"i"_s, {}, 0});
-     }},
+    {'l', [](DeckDocument& d) { d.LoadFrom(EmptyDeck(u"読込"_s), u"/d/b.dek"_s); }},
+    {'L', [](DeckDocument& d) { d.LoadFrom(EmptyDeck(QString(40000, u'n')), u"/d/b.dek"_s); }},
+    {'i', [](DeckDocument& d) { d.Replace(u"読み込み"_s, EmptyDeck(u"i"_s)); }},
     {'c', [](DeckDocument& d) { d.RecountTallies(); }},
 };
 
@@ -159,14 +150,16 @@ TEST(DeckDocument, UndoAndRedoRetraceEveryRecordedState) {
         states.push_back({document.CurrentDeck(), document.Tallies()});
     }
     ASSERT_EQ(document.History().count() + 1, int(states.size()));
+    const auto at = [&](int i) {
+        return document.CurrentDeck() == states[i].first &&
+               std::memcmp(&document.Tallies(), &states[i].second, sizeof(DeckTallies)) == 0;
+    };
     for (int i = int(states.size()) - 1; i >= 0; --i) {
-        ASSERT_TRUE(document.CurrentDeck() == states[i].first) << i;
-        ASSERT_TRUE(SameTallies(document.Tallies(), states[i].second)) << i;
+        ASSERT_TRUE(at(i)) << "undone to " << i;
         document.History().undo();
     }
-    for (std::size_t i = 0; i < states.size(); ++i) {
-        ASSERT_TRUE(document.CurrentDeck() == states[i].first) << i;
-        ASSERT_TRUE(SameTallies(document.Tallies(), states[i].second)) << i;
+    for (int i = 0; i < int(states.size()); ++i) {
+        ASSERT_TRUE(at(i)) << "redone to " << i;
         document.History().redo();
     }
 }

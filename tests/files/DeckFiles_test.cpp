@@ -81,6 +81,17 @@ TEST(GoldenFiles, WrittenByteForByte) {
     }
 }
 
+// The deck read from bytes over an older deck and its tallies, none of which may be left over.
+Deck LoadedFromBytes(QByteArray bytes, const CardCatalogue& catalogue = {}) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Deck deck = DeckOf("前", {"C001 前|4"});
+    DeckTallies tallies{4, 4, 4, 4};
+    EXPECT_TRUE(LoadDeckFile(buffer, catalogue, deck, tallies));
+    EXPECT_EQ(tallies.CastleCount + tallies.TroopCount, 0) << "old tallies left over";
+    return deck;
+}
+
 struct Entries {
     const char* What;
     QString File;  // written with CR LF; an entry as "text|count"
@@ -112,37 +123,24 @@ TEST(LoadDeckFile, KeepsTheEntriesBeforeTheFirstLineThatIsNone) {
         {"bytes up to the limit", toLimit + "\nD b  × 1\n", "n", {"D b|1"}},
         {"a byte past the limit", toLimit + "-\nD b  × 1\n", "n", {}},
         {"text of 1025", "n\n" + t1024 + "  × 1\n" + t1024 + "b  × 1\n", "n", {t1024 + "|1"}}};
-    QTemporaryDir dir;
-    const QString path = dir.filePath("deck.dek");
     for (const Entries& entries : cases) {
-        test::WriteBytes(path, EncodeCp932(QString(entries.File).replace("\n", "\r\n")));
-        Deck deck = DeckOf("前", {"C001 前|4"});
-        DeckTallies tallies{4, 4, 4, 4};
-        ASSERT_TRUE(LoadDeckFile(path, CardCatalogue(), deck, tallies)) << entries.What;
-        EXPECT_EQ(Shown(deck), Shown(DeckOf(entries.Name, entries.Kept))) << entries.What;
-        EXPECT_EQ(tallies.CastleCount + tallies.TroopCount, 0) << "old tallies left over";
+        const QByteArray file = EncodeCp932(QString(entries.File).replace("\n", "\r\n"));
+        EXPECT_EQ(Shown(LoadedFromBytes(file)), Shown(DeckOf(entries.Name, entries.Kept)))
+            << entries.What;
     }
 }
 
-// Cards whose list lines the reader's two-blank rule cuts short, each after an ordinary card
-// of its code that the cut-short text begins. The next two read back as the card whose whole
-// line is their cut-short text: the file cannot tell them apart. The last three cut short to
-// one text: the first in the file is taken, whatever their order by name.
+// Cards whose list lines the reader's two-blank rule cuts short (an empty name, one led or
+// ended by a blank, two blanks in it), each after an ordinary card of its code that the
+// cut-short text begins. The next two read back as the card whose whole line is their cut-short
+// text: the file cannot tell them apart. The last three cut short to one text: the first in the
+// file is taken, whatever their order by name.
 CardCatalogue OddNames(bool withShadowedCards = true) {
     const QStringList cards = {"G001|x",      "G001|",       "G002|leader",    "G002| lead",
                                "G003|trails", "G003|trail ", "G004|two blank", "G004|two  blanks",
                                "G005|a",      "G006|plain",  "G005|a  b",      "G006|plain  too",
                                "G007|one  m", "G007|one  z", "G007|one  a"};
     return test::CatalogueOf(withShadowedCards ? cards : cards.mid(0, 10));
-}
-
-Deck LoadedFromBytes(QByteArray bytes, const CardCatalogue& catalogue) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    Deck deck = DeckOf("前", {"C001 前|4"});
-    DeckTallies tallies;
-    EXPECT_TRUE(LoadDeckFile(buffer, catalogue, deck, tallies));
-    return deck;
 }
 
 struct CutShort {
@@ -154,14 +152,9 @@ struct CutShort {
 TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
     const CardCatalogue catalogue = OddNames();
     const CutShort cases[] = {
-        {"empty name", "G001   ", {"G001 |1", "M900 end|1"}},
-        {"name led by a blank", "G002  lead  ", {"G002  lead|1", "M900 end|1"}},
-        {"name ended by a blank", "G003 trail  ", {"G003 trail |1", "M900 end|1"}},
-        {"two blanks in the name", "G004 two  blanks  ", {"G004 two  blanks|1", "M900 end|1"}},
         {"a whole line stays itself", "G005 a  ", {"G005 a|1", "M900 end|1"}},
         {"two cut short alike: the first", "G007 one  ", {"G007 one  m|1", "M900 end|1"}},
         {"a code alone is no named card", "G006  ", {}},
-        {"text of no card without a blank", "Z009  ", {}},
         {"text of no card with a blank", "G005 b  ", {"G005 b|1", "M900 end|1"}},
         {"empty text", "    ", {}}};
     for (const CutShort& cut : cases) {
@@ -172,8 +165,9 @@ TEST(LoadDeckFile, EntryCutShortBecomesItsCardsWholeLine) {
     }
 }
 
-// A deck of the odd cards and of long Japanese ones, their names led, ended or split by blanks
-// and 64 to 75 bytes long in all, around the width where the padding turns to two blanks. A
+// A deck of the odd cards, each cut short on saving and read back as itself, and of long
+// Japanese ones, their names led or split by blanks and 64 to 75 bytes long in all, around the
+// width where the padding turns to two blanks. A
 // line break in the deck's name would end the name line early and the reading at its second
 // half: the name is saved as one line.
 TEST(LoadDeckFile, EverySavedDeckReadsBack) {
@@ -200,17 +194,16 @@ TEST(LoadDeckFile, EverySavedDeckReadsBack) {
     EXPECT_EQ(Shown(LoadedFromBytes(bytes, catalogue)), Shown(DeckOf("デ ッ キ", entries)));
 }
 
-// A read that fails is no end of the file: the deck, its name and its tallies stay.
+// A read that fails is no end of the file: the deck, its name and its tallies stay, also after
+// thousands of entries were read. Where a read may fail is the line reader's.
 TEST(LoadDeckFile, ReadErrorChangesNothing) {
     const QByteArray file = EncodeCp932(QString("n\r\n") + QString("D b  × 1\r\n").repeated(9000));
-    for (qint64 failAfter : {qint64(0), qint64(2), qint64(70000)}) {
-        test::FailingDevice device(file, failAfter);
-        Deck deck = DeckOf("前", {"C001 前|4"});
-        DeckTallies tallies{4, 4};
-        EXPECT_FALSE(LoadDeckFile(device, CardCatalogue(), deck, tallies)) << failAfter;
-        EXPECT_EQ(Shown(deck), Shown(DeckOf("前", {"C001 前|4"}))) << failAfter;
-        EXPECT_EQ(tallies.CastleCount + tallies.HeroCount, 8) << failAfter;
-    }
+    test::FailingDevice device(file, 70000);
+    Deck deck = DeckOf("前", {"C001 前|4"});
+    DeckTallies tallies{4, 4};
+    EXPECT_FALSE(LoadDeckFile(device, CardCatalogue(), deck, tallies));
+    EXPECT_EQ(Shown(deck), Shown(DeckOf("前", {"C001 前|4"})));
+    EXPECT_EQ(tallies.CastleCount + tallies.HeroCount, 8);
 }
 
 // The clipboard keeps the deck file's columns but not its two-blank minimum.

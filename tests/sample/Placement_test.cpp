@@ -16,15 +16,13 @@ struct Beside {
 
 TEST(PlacementTest, BesideTheMainWindowElseClearOfTheCardPanelElseCentred) {
     const QSize window(566, 548);
-    const QRect desktop(0, 0, 1920, 1040), laptop(0, 30, 1280, 994);
+    const QRect desktop(0, 0, 1920, 1040);
     const Beside cases[] = {
         {"fits right", {625, 200, 676, 600}, desktop, {1301, 200}},
         {"fits right to the pixel", {0, 0, 670, 600}, {0, 0, 1236, 1040}, {670, 0}},
         {"one pixel short: left", {566, 0, 670, 600}, {0, 0, 1801, 1040}, {0, 0}},
-        {"fits only left", {1200, 100, 676, 600}, desktop, {634, 100}},
         {"second screen: top below panel", {2500, 0, 676, 600}, {1920, 30, 1920, 1040}, {3176, 30}},
         {"main window low: as low as fits", {625, 800, 676, 600}, desktop, {1301, 492}},
-        {"neither side: right edge, clear", {302, 200, 676, 600}, laptop, {714, 200}},
         {"both edges clear: the right", {560, 200, 676, 600}, {0, 0, 1500, 1040}, {934, 200}},
         {"panel under right edge: left", {560, 200, 676, 600}, {0, 0, 1400, 1040}, {0, 200}},
         {"no edge clear: centred", {177, 100, 676, 600}, {0, 0, 1024, 768}, {229, 110}},
@@ -52,7 +50,6 @@ TEST(PlacementTest, LastPlaceKeptWhileItsTitleBarIsOnAScreen) {
         {"more than half off the left edge", {-284, 100}, false},
         {"under the panel", {100, 21}, false},
         {"bar just below the panel", {100, 22}, true},
-        {"right of every screen", {3200, 100}, false},
         {"below the shorter second screen", {2000, 1020}, false},
     };
     for (const LastPlace& test : cases) {

@@ -1,5 +1,5 @@
 // The search box's narrowing of the card list: folded on both sides, each word in one text,
-// combined with the boxes and the illustrator.
+// combined with the boxes and the illustrator. Which forms fold alike is Folding_test's.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -51,11 +51,8 @@ TEST(CardSearch, NarrowsTheListAsTypedCombinedWithBoxesAndIllustrator) {
         {u""_s, {}, u"ALL"_s, {u""_s}},
         {u" ・　"_s, {}, u"ALL"_s, {u""_s}},
         {u""_s, {24}, u"ALL"_s, {u"C-01"_s, u"G-01"_s, u"G-02"_s, u"M-01"_s}},
-        {u"かーばんくる"_s, {}, u"ALL"_s, {u"G-01"_s}},  // among what "ALL" lists
-        {u"ｶｰﾊﾞﾝｸﾙ"_s, {}, u"ALL"_s, {u"G-01"_s}},
-        {u"みずは"_s, {}, u"ALL"_s, {u"M-01"_s}},
-        {u"forest guard"_s, {}, u"ALL"_s, {u"G-02"_s}},  // blanks dropped inside a text
-        {u"ゔぁるきりーそーど"_s, {}, u"ALL"_s, {u"C-01"_s}},
+        {u"かーばんくる"_s, {}, u"ALL"_s, {u"G-01"_s}},          // among what "ALL" lists
+        {u"みずは"_s, {}, u"ALL"_s, {u"M-01"_s}},                // the card's text folded too
         {u"ヴァルキリー 森 騎兵"_s, {}, u"ALL"_s, {u"C-01"_s}},  // each word in its own text
         {u"ソード騎兵"_s, {}, u"ALL"_s, {}},                     // never across two texts
         {u"ヴァルキリー 城"_s, {}, u"ALL"_s, {}},                // every word must be found
