@@ -183,6 +183,8 @@ TEST_F(DeckKeeperTest, EveryWayADeckGoesAsksOnceAndLosesNothing) {
             EXPECT_EQ(prompts_.SaveDialogs, answer.Dialog ? 1 : 0);
             if (answer.Dialog) {
                 answer.Dialog();
+                QCoreApplication::processEvents();
+                EXPECT_FALSE(gone()) << "went before its own save";
                 if (answer.Saves) {
                     ASSERT_TRUE(keeper_->SaveDeck(mine));
                 }
@@ -217,7 +219,12 @@ TEST_F(DeckKeeperTest, CopyFollowsTheUnsavedDeck) {
     QElapsedTimer clock;
     clock.start();
     const CopyStep steps[] = {
-        {"the first edit", [&] { Edit(); }, false, 0},
+        {"the first edit",
+         [&] {
+             Edit();
+             QCoreApplication::processEvents();
+         },
+         false, 0},
         {"1.5 s later", [&] { TRY_EXPECT(clock.elapsed() >= 1500); }, false, 0},
         {"another edit", [&] { Edit(); }, true, 3200},
         {"a save", [&] { ASSERT_TRUE(keeper_->SaveDeck(Path(u"a.dek"_s))); }, false, 0},
@@ -339,7 +346,11 @@ TEST_F(DeckKeeperTest, RecentDecksFollowLoadsAndSaves) {
     EXPECT_FALSE(keeper_->SaveDeck(Path(u"no/such/c.dek"_s)));
     keeper_->ClearRecentDecks();
     EXPECT_TRUE(keeper_->RecentDecks().isEmpty());
-    EXPECT_EQ(changes, 5);
+    // A file without a name line leaves the deck its name.
+    test::WriteBytes(Path(u"empty.dek"_s), {});
+    keeper_->OpenDeck(Path(u"empty.dek"_s));
+    EXPECT_TRUE(Named(u"gone"_s) && Document().CurrentDeck().Lines.empty());
+    EXPECT_EQ(changes, 6);
 }
 
 }  // namespace
