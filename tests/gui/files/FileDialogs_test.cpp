@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "files/ui/FileWindows.h"
+#include "support/FakeActions.h"
 #include "support/ListRows.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
@@ -23,26 +24,6 @@ namespace {
 
 using M = FileDialogMode;
 using test::Rows;
-
-// Records the status line's texts and every load and save, each answered with Result.
-struct FakeActions : FileActions {
-    QStringList Calls;
-    FileOutcome Result = FileOutcome::Done;
-    StatusLine Line;
-    FakeActions() {
-        QObject::connect(&Line, &StatusLine::Changed,
-                         [this](const QString& text) { Calls << text; });
-    }
-    StatusLine& Status() override { return Line; }
-    FileOutcome Open(const QString& path, FileKind kind) override {
-        Calls << (kind == FileKind::DeckFile ? "deck " : "cards ") + path;
-        return Result;
-    }
-    FileOutcome Save(const QString& path, FileKind kind) override {
-        Calls << (kind == FileKind::HtmlPage ? "write html " : "write deck ") + path;
-        return Result;
-    }
-};
 
 // In the temporary directory: folders, one of them named like a deck, and files of each kind.
 class FileDialogsTest : public ::testing::Test {
@@ -90,7 +71,7 @@ class FileDialogsTest : public ::testing::Test {
     // Rows of the directory list: the root, each ancestor a step further in, then the
     // subdirectories; with outer shown, its row is depth_ - 1.
     const int depth_ = int(root_.count('/')) + 2;
-    FakeActions actions_;
+    test::FakeActions actions_;
     std::unique_ptr<FileWindows> windows_ = std::make_unique<FileWindows>(actions_);
     QPointer<Form2> dialog_;
     QListWidget* dirs_ = nullptr;
