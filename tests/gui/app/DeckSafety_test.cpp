@@ -1,8 +1,7 @@
 // Never losing a deck: the title bar marks an unsaved deck, closing or opening another deck asks
-// first, every deck command can be undone and redone, and a crash leaves a copy the next start
-// offers. Which answer lets which deck go, and when copies come and go, is the keeper's
-// (tests/files/DeckKeeper_test.cpp); what a command does to the deck is the document's.
-#include <QProcess>
+// first, every deck command can be undone and redone. Which answer lets which deck go, and when
+// copies come and go, is the keeper's (tests/files/DeckKeeper_test.cpp); what a command does to
+// the deck is the document's; the copy a crash leaves Startup_test's.
 #include <QWindow>
 
 #include <functional>
@@ -124,50 +123,6 @@ TEST_F(DeckSafetyTest, EveryCommandUndoesAndRedoes) {
         QTest::keyClick(Find<QLineEdit>("Text2"), Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(shown(), *state);
     }
-}
-
-// The child half of the crash test: edits a deck, says so once its copy is written, and waits
-// to be killed.
-TEST_F(DeckSafetyTest, CrashChild) {
-    const QString folder = qEnvironmentVariable("KESTRAVA_CRASH_CHILD");
-    if (folder.isEmpty()) {
-        GTEST_SKIP() << "run by CrashLeavesACopyTheNextStartRestores";
-    }
-    NewForm(folder);
-    Begin();
-    Add(0, "Command2");
-    Add(2, "Command4");
-    QTest::keyClicks(Find<QLineEdit>("Text2"), "crash");
-    TRY_ASSERT(!QDir(folder).isEmpty());
-    printf("COPIED\n");
-    fflush(stdout);
-    QEventLoop().exec();
-}
-
-TEST_F(DeckSafetyTest, CrashLeavesACopyTheNextStartRestores) {
-    const QString folder = dir_.filePath("crashed");
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("KESTRAVA_CRASH_CHILD", folder);
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=DeckSafetyTest.CrashChild"});
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return child.readAllStandardOutput().contains("COPIED") ||
-                   child.state() == QProcess::NotRunning;
-        },
-        60000));
-    child.kill();  // SIGKILL: no destructor, no normal close
-    ASSERT_TRUE(child.waitForFinished());
-
-    NewForm(folder);
-    answers_ << "RestoreButton";
-    Start();
-    EXPECT_EQ(Lines("List2"), QStringList({U(u"C-1 混沌の将"), U(u"G-2 緑の弓兵")}));
-    EXPECT_EQ(Lines("List3"), QStringList({"4", "1"}));
-    EXPECT_EQ(DeckName(), "crash");
-    EXPECT_EQ(Title(), kProgram + "*");
 }
 
 }  // namespace
