@@ -1,6 +1,7 @@
 #include "sample/SampleHand.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "catalogue/StringTable.h"
 
@@ -21,6 +22,17 @@ DeckCards SplitDeck(const Deck& deck, const CardCatalogue& catalogue) {
         }
     }
     return cards;
+}
+
+bool DealtDeck::Read(const Deck& deck, const CardCatalogue& catalogue) {
+    DeckCards cards = SplitDeck(deck, catalogue);
+    DeckAnalysis analysis = AnalyseDeck(deck, catalogue);
+    if (cards == cards_ && analysis == analysis_) {
+        return false;
+    }
+    cards_ = std::move(cards);
+    analysis_ = std::move(analysis);
+    return true;
 }
 
 void SamplePile::Shuffle(const QStringList& cards, std::mt19937& generator) {

@@ -11,6 +11,7 @@
 
 #include "catalogue/CardRecord.h"
 #include "deck/Deck.h"
+#include "sample/DeckAnalysis.h"
 
 namespace kestrava {
 
@@ -31,6 +32,22 @@ bool IsCastleCard(const CardRecord* card);
 
 // A line holding no copies or fewer adds nothing.
 DeckCards SplitDeck(const Deck& deck, const CardCatalogue& catalogue);
+
+// What the hand deals from and the window shows beside it: the deck's copies split into piles
+// and the main deck's analysis. Read again on every change of the deck or the card list; a read
+// that gives other cards or another analysis deals both piles afresh, one that leaves them as
+// they were keeps the hand.
+class DealtDeck {
+  public:
+    // Reads deck against catalogue; true when the hand is to be dealt afresh.
+    bool Read(const Deck& deck, const CardCatalogue& catalogue);
+    const DeckCards& Cards() const { return cards_; }
+    const DeckAnalysis& Analysis() const { return analysis_; }
+
+  private:
+    DeckCards cards_;
+    DeckAnalysis analysis_;
+};
 
 class SamplePile {
   public:

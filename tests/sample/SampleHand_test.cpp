@@ -1,5 +1,5 @@
-// The sample hand's piles: which copies go where, how draws stop at an empty pile, and that a
-// shuffle reaches every order.
+// The sample hand's piles: which copies go where, when they are dealt afresh, how draws stop at
+// an empty pile, and that a shuffle reaches every order.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -33,6 +33,32 @@ TEST(SampleHandTest, PilesHoldEveryCopyCastlesApart) {
     EXPECT_EQ(cards.Main, QStringList({u"C010 兵"_s, u"C010 兵"_s, u"C010 兵"_s, u"X999 不明"_s,
                                        u"D080 城塞"_s}));
     EXPECT_EQ(cards.Castle, QStringList({u"G001 砦"_s, u"G001 砦"_s}));
+}
+
+struct ReadCase {
+    const char* Name;
+    std::vector<DeckLine> More;  // after C-1 x4 and G-1 x1
+    QString Columns;             // of G-1 in the card list: 7 its type, 5 its cost
+    bool Afresh;
+};
+
+// One read after another, each against the last; C-1 stays a troop of cost 2.
+TEST(DealtDeck, DealsAfreshOnOtherCardsOrAnotherAnalysisOnly) {
+    const DeckLine mystery{u"M-1 謎"_s, 1};
+    const ReadCase cases[] = {{"the first", {}, u"7=城"_s, true},
+                              {"the card list read again", {}, u"7=城"_s, false},
+                              {"a line of no copies", {{mystery.Text, 0}}, u"7=城"_s, false},
+                              {"a card more", {mystery}, u"7=城"_s, true},
+                              {"a castle no more", {mystery}, u"7=兵力"_s, true},
+                              {"another cost", {mystery}, u"7=兵力|5=3"_s, true}};
+    DealtDeck dealt;
+    for (const ReadCase& test : cases) {
+        const CardCatalogue catalogue = test::CatalogueOfLines(
+            {test::CardLineOf(u"1=C-1|5=2|7=兵力"_s), test::CardLineOf("1=G-1|" + test.Columns)});
+        Deck deck{{}, {{u"C-1 兵"_s, 4}, {u"G-1 城"_s, 1}}, 0};
+        deck.Lines.insert(deck.Lines.end(), test.More.begin(), test.More.end());
+        EXPECT_EQ(dealt.Read(deck, catalogue), test.Afresh) << test.Name;
+    }
 }
 
 struct Draws {

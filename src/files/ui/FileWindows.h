@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "files/ui/FileActions.h"
-#include "files/ui/FileDialogMode.h"
+#include "files/FileActions.h"
+#include "files/FileDialogMode.h"
 #include "files/ui/Form2.h"
 #include "files/ui/Form3.h"
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QStyle>
 
+#include "files/DialogAction.h"
 #include "files/DialogFolder.h"
 #include "files/DirectoryListing.h"
 #include "files/ui/ScreenCentre.h"
@@ -134,33 +135,20 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form2::RunAction() {
-    // Everything the action needs is read before the first call out: a call may bring this
-    // dialog back to the front (a card list that cannot be opened does), switch its mode (a
-    // deck saved first), or, should the main window go away, delete it.
+    // Everything the action needs is read before the call out: it may bring this dialog back to
+    // the front (a card list that cannot be opened does), switch its mode (a deck saved first),
+    // or, should the main window go away, delete it.
     const QString path = ui_->Text1->text();
-    const FileDialogMode mode = mode_;
-    FileActions& actions = actions_;
+    const FileKind kind = KindOf(mode_);
     const QPointer<QWidget> self(this);
-
-    FileOutcome outcome = FileOutcome::Done;
-    bool handedOn = false;  // to the overwrite confirmation
-    if (Opens(mode)) {
-        outcome = actions.Open(path, KindOf(mode));
-    } else if (FileIsAtPath(path)) {
-        actions.Status().Saving(path);
-        emit OverwriteRequested(path, KindOf(mode));
-        handedOn = true;
-    } else {
-        outcome = actions.Save(path, KindOf(mode));
-    }
-    if (outcome == FileOutcome::Done && !handedOn) {
-        RememberDialogFolder(path);
-    }
-    // Kept open when the deck stayed, or when it now asks where to save the deck first.
-    if (self == nullptr || outcome == FileOutcome::Cancelled || outcome == FileOutcome::Waiting) {
+    const DialogEnd end = RunDialogAction(actions_, mode_, path);
+    if (self == nullptr || end == DialogEnd::StaysOpen) {
         return;
     }
-    emit ActionDone(mode == FileDialogMode::CardList && outcome == FileOutcome::Done);
+    if (end == DialogEnd::AsksToOverwrite) {
+        emit OverwriteRequested(path, kind);
+    }
+    emit ActionDone(end == DialogEnd::CardListLoaded);
     close();
 }
 

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "files/ui/FileActions.h"
-#include "files/ui/FileDialogMode.h"
+#include "files/FileActions.h"
+#include "files/FileDialogMode.h"
 
 class QListWidgetItem;
 

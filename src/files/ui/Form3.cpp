@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "files/DialogFolder.h"
+#include "files/DialogAction.h"
 #include "files/ui/ScreenCentre.h"
 #include "ui_Form3.h"
 
@@ -34,10 +34,7 @@ Form3::~Form3() = default;
 
 void Form3::Overwrite() {
     const QPointer<QWidget> self(this);
-    const QString path = TargetPath_;  // the save may take this window away
-    if (actions_.Save(path, TargetKind_) == FileOutcome::Done) {
-        RememberDialogFolder(path);
-    }
+    OverwriteFile(actions_, TargetPath_, TargetKind_);
     if (self != nullptr) {
         close();
     }

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "files/ui/FileActions.h"
-#include "files/ui/FileDialogMode.h"
+#include "files/FileActions.h"
+#include "files/FileDialogMode.h"
 
 namespace Ui {
 class Form3;

@@ -53,6 +53,7 @@ Form4::Form4(SampleDeckSource& source, std::uint32_t seed, QWidget* parent)
         ConnectArea(area);
     }
     connect(ui_->Command9, &QPushButton::clicked, this, &QWidget::close);
+    ShowAnalysis();  // of no cards, until a read finds some
 }
 
 Form4::~Form4() = default;
@@ -93,13 +94,7 @@ void Form4::Open(const QRect& keepClear) {
 }
 
 void Form4::DeckChanged() {
-    if (!isVisible()) {
-        return;
-    }
-    const DeckCards shownCards = cards_;
-    const DeckAnalysis shownAnalysis = analysis_;
-    ReadDeck();
-    if (cards_ == shownCards && analysis_ == shownAnalysis) {
+    if (!isVisible() || !ReadDeck()) {
         return;
     }
     for (const Area& area : areas_) {
@@ -108,12 +103,7 @@ void Form4::DeckChanged() {
 }
 
 void Form4::Follow(const DeckDocument& document) {
-    connect(&document, &DeckDocument::Changed, this, [this](DeckUpdate update) {
-        // A name or a save gives the same cards.
-        if (update != DeckUpdate::Renamed && update != DeckUpdate::Saved) {
-            DeckChanged();
-        }
-    });
+    connect(&document, &DeckDocument::Changed, this, &Form4::DeckChanged);
 }
 
 void Form4::PlaceFirst(const QRect& keepClear) {
@@ -140,16 +130,16 @@ void Form4::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
-void Form4::ReadDeck() {
-    const Deck& deck = source_.SampleDeck();
-    const CardCatalogue& catalogue = source_.SampleCatalogue();
-    cards_ = SplitDeck(deck, catalogue);
-    analysis_ = AnalyseDeck(deck, catalogue);
+bool Form4::ReadDeck() {
+    if (!dealt_.Read(source_.SampleDeck(), source_.SampleCatalogue())) {
+        return false;
+    }
     ShowAnalysis();
+    return true;
 }
 
 void Form4::ShuffleArea(const Area& area) {
-    hand_.Shuffle(area.Kind, cards_);
+    hand_.Shuffle(area.Kind, dealt_.Cards());
     area.Drawn->clear();
     ShowPile(area);
 }
@@ -177,16 +167,17 @@ void Form4::ShowPile(const Area& area) {
 }
 
 void Form4::ShowAnalysis() {
-    ui_->Frame3->setTitle(OddsCaption(analysis_.HandSize));
+    const DeckAnalysis& analysis = dealt_.Analysis();
+    ui_->Frame3->setTitle(OddsCaption(analysis.HandSize));
     QTableWidget& grid = *ui_->Grid1;
-    grid.setRowCount(static_cast<int>(analysis_.Odds.size()));
+    grid.setRowCount(static_cast<int>(analysis.Odds.size()));
     for (int row = 0; row < grid.rowCount(); ++row) {
-        const TypeOdds& odds = analysis_.Odds[row];
+        const TypeOdds& odds = analysis.Odds[row];
         grid.setItem(row, 0, Cell(odds.Type, Qt::AlignLeft));
         grid.setItem(row, 1, Cell(QString::number(odds.Copies), Qt::AlignRight));
         grid.setItem(row, 2, Cell(odds.Percent, Qt::AlignRight));
     }
-    ui_->Chart1->ShowCurve(analysis_.Costs);
+    ui_->Chart1->ShowCurve(analysis.Costs);
 }
 
 }  // namespace kestrava

@@ -40,7 +40,7 @@ class Form4 : public QDialog {
     // The deck or the card list may have changed: when the window is open and the deck now
     // gives other cards or another analysis, both areas are shuffled again.
     void DeckChanged();
-    // Follows every change of document that can change the cards dealt.
+    // Follows every change of document.
     void Follow(const DeckDocument& document);
 
   protected:
@@ -57,7 +57,8 @@ class Form4 : public QDialog {
 
     void ConnectArea(const Area& area);
     void PlaceFirst(const QRect& keepClear);
-    void ReadDeck();
+    // Shows the analysis when the deck now gives other cards or another analysis, and says so.
+    bool ReadDeck();
     void ShuffleArea(const Area& area);
     void Draw(const Area& area, int count);
     void ShowCard(const QListWidgetItem* item);
@@ -67,8 +68,7 @@ class Form4 : public QDialog {
     std::unique_ptr<Ui::Form4> ui_;
     SampleDeckSource& source_;
     SampleHand hand_;
-    DeckCards cards_;
-    DeckAnalysis analysis_;
+    DealtDeck dealt_;
     std::array<Area, 2> areas_;
     bool placed_ = false;
 };

@@ -29,12 +29,6 @@ class BrowsingTest : public Form1Test {
     }
 };
 
-TEST_F(BrowsingTest, FactionBoxesUntickAll) {
-    Click("Check4");
-    EXPECT_FALSE(Find<QCheckBox>("Check24")->isChecked());
-    EXPECT_EQ(Lines("List1"), QStringList({U(u"G-1 森の城"), U(u"G-2 緑の弓兵")}));
-}
-
 // The box starts on "ALL", no entry current.
 TEST_F(BrowsingTest, IllustratorPickedFromTheListFilters) {
     QComboBox* combo = Find<QComboBox>("Combo1");
@@ -99,7 +93,8 @@ TEST_F(BrowsingTest, SearchBoxSitsInTheMenuBarAndLeavesTheWindowAsItWas) {
     EXPECT_EQ(form_->height(), bar->height() + 557);
 }
 
-// The words narrow what the ticked boxes list; Esc empties the box and brings that list back.
+// The words narrow what the ticked boxes list (a faction's box unticks "ALL"); Esc empties the
+// box and brings that list back.
 TEST_F(BrowsingTest, TypingNarrowsTheListEscBringsItBack) {
     Click("Check4");
     KeyIn(U(u"森"));

@@ -1,5 +1,7 @@
 // The file dialog and the overwrite confirmation as a user drives them, in a temporary current
-// directory, against a FileActions that records every call.
+// directory, against a FileActions that records every call. What the action does with a path
+// and where the dialog starts is DialogAction_test's, the files of each mode
+// DirectoryListing_test's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,9 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-
 #include "files/ui/FileWindows.h"
+#include "support/FakeActions.h"
 #include "support/ListRows.h"
 #include "support/QtPrinters.h"
 #include "support/TestFiles.h"
@@ -24,35 +25,14 @@ namespace {
 using M = FileDialogMode;
 using test::Rows;
 
-// Records the status line's texts and every load and save, each answered with Result.
-struct FakeActions : FileActions {
-    QStringList Calls;
-    FileOutcome Result = FileOutcome::Done;
-    StatusLine Line;
-    FakeActions() {
-        QObject::connect(&Line, &StatusLine::Changed,
-                         [this](const QString& text) { Calls << text; });
-    }
-    StatusLine& Status() override { return Line; }
-    FileOutcome Open(const QString& path, FileKind kind) override {
-        Calls << (kind == FileKind::DeckFile ? "deck " : "cards ") + path;
-        return Result;
-    }
-    FileOutcome Save(const QString& path, FileKind kind) override {
-        Calls << (kind == FileKind::HtmlPage ? "write html " : "write deck ") + path;
-        return Result;
-    }
-};
-
-// In the temporary directory: folders, one of them named like a deck, and files of each kind.
+// In the temporary directory: folders and deck files.
 class FileDialogsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         QSettings().clear();  // the folder an earlier test used
         ASSERT_TRUE(QDir::setCurrent(root_));
-        for (const QString name :
-             {"outer/inner/", "outer/Beta/", "outer/alpha/", "gone/", "d.dek/", "outer/x.dek",
-              "b.dek", "A.dek", "UPPER.DEK", "p.htm", "p.html"}) {
+        for (const QString name : {"outer/inner/", "outer/Beta/", "outer/alpha/", "outer/x.dek",
+                                   "b.dek", "A.dek", "UPPER.DEK"}) {
             ASSERT_TRUE(name.endsWith('/') ? QDir().mkpath(name)
                                            : QFile(name).open(QFile::WriteOnly));
         }
@@ -71,26 +51,18 @@ class FileDialogsTest : public ::testing::Test {
         text_ = dialog_->findChild<QLineEdit*>("Text1");
         return dialog_;
     }
-    // Shows the dialog in mode, types path into Text1 and presses Enter there; each load or save
-    // has that outcome.
-    void Type(FileDialogMode mode, const QString& path, FileOutcome outcome = FileOutcome::Done) {
-        actions_.Result = outcome;
+    // Shows the dialog in mode, types path into Text1 and presses Enter there.
+    void Type(FileDialogMode mode, const QString& path) {
         Show(mode);
         text_->setText(path);
         QTest::keyClick(text_, Qt::Key_Return);
     }
-    // Saves a page over the file at path and answers the confirmation with the button.
-    void SaveOver(const QString& path, const char* button) {
-        Type(M::HtmlSave, path);
-        QTest::mouseClick(windows_->Confirmation()->findChild<QWidget*>(button), Qt::LeftButton);
-    }
-
     QTemporaryDir temp_;
     const QString root_ = QDir(temp_.path()).canonicalPath();
     // Rows of the directory list: the root, each ancestor a step further in, then the
     // subdirectories; with outer shown, its row is depth_ - 1.
     const int depth_ = int(root_.count('/')) + 2;
-    FakeActions actions_;
+    test::FakeActions actions_;
     std::unique_ptr<FileWindows> windows_ = std::make_unique<FileWindows>(actions_);
     QPointer<Form2> dialog_;
     QListWidget* dirs_ = nullptr;
@@ -98,71 +70,26 @@ class FileDialogsTest : public ::testing::Test {
     QLineEdit* text_ = nullptr;
 };
 
-struct ModeCase {
-    FileDialogMode Mode;
-    QStringList Files;
-};
-
-// In the current directory with its path; files only, sorted as a user sorts them; *.dek in
-// either case.
-TEST_F(FileDialogsTest, OpensOnTheCurrentDirectoryShowingTheFilesOfTheMode) {
-    const QStringList decks = {"A.dek", "b.dek", "UPPER.DEK"};
-    const ModeCase cases[] = {{M::CardList, {"A.dek", "b.dek", "p.htm", "p.html", "UPPER.DEK"}},
-                              {M::HtmlSave, {"p.htm"}},
-                              {M::DeckSave, decks},
-                              {M::DeckOpen, decks}};
-    for (const ModeCase& test : cases) {
-        Show(test.Mode);
-        EXPECT_EQ(dialog_->Directory(), Path()) << int(test.Mode);
-        EXPECT_EQ(Rows(files_) << text_->text(), QStringList(test.Files) << Path())
-            << int(test.Mode);
-        dialog_->close();
-    }
+TEST_F(FileDialogsTest, StartsInTheFolderOfTheLastSave) {
+    Type(M::DeckSave, Path("outer/inner/n.dek"));
+    windows_ = std::make_unique<FileWindows>(actions_);
+    EXPECT_EQ(Show(M::DeckOpen)->Directory(), Path("outer/inner/"));
 }
 
-struct FolderStep {
-    const char* Name;
-    std::function<void()> Act;
-    QString Folder;  // where the dialog opens after it
-};
-
-// The folder of the last file loaded or saved, the confirmation's yes included, as the file
-// system resolves its path; the current directory before that, and once that folder is gone.
-TEST_F(FileDialogsTest, StartsInTheFolderLastUsed) {
-    ASSERT_TRUE(QFile::link(Path("outer/inner"), Path("link")));
-    test::WriteBytes(Path("outer/alpha/y.htm"), "old");
-    const FolderStep steps[] = {
-        {"never used", [] {}, Path()},
-        {"saved", [&] { Type(M::DeckSave, Path("outer/inner/n.dek")); }, Path("outer/inner/")},
-        {"left elsewhere", [&] { Show(M::DeckOpen)->SetDirectory(Path("outer")); },
-         Path("outer/inner/")},
-        {"load failed", [&] { Type(M::DeckOpen, Path("outer/x.dek"), FileOutcome::Failed); },
-         Path("outer/inner/")},
-        {"relative path loaded", [&] { Type(M::CardList, "outer/x.dek"); }, Path("outer/")},
-        {"through a link", [&] { Type(M::HtmlSave, "link/../z.htm"); }, Path("outer/")},
-        {"overwrite refused", [&] { SaveOver(Path("outer/alpha/y.htm"), "Command2"); },
-         Path("outer/")},
-        {"overwritten", [&] { SaveOver(Path("outer/alpha/y.htm"), "Command1"); },
-         Path("outer/alpha/")},
-        {"folder gone", [&] { QDir(Path("outer/alpha")).removeRecursively(); }, Path()},
-    };
-    for (const FolderStep& step : steps) {
-        step.Act();
-        windows_ = std::make_unique<FileWindows>(actions_);  // the last one's windows closed
-        DeleteClosed();
-        Show(M::DeckSave);
-        EXPECT_EQ(dialog_->Directory(), step.Folder) << step.Name;
-        EXPECT_EQ(text_->text(), step.Folder) << step.Name;
-    }
-}
-
-// Refilling the file list for the new mode chooses no file either.
-TEST_F(FileDialogsTest, CommandWhileOpenReusesTheDialogWithItsDirectoryAndPath) {
+// A command while the dialog is open reuses it with its directory and path, refilling the file
+// list for the new mode without choosing a file; once it is closed, even before its deletion, a
+// command gets a fresh one.
+TEST_F(FileDialogsTest, DialogIsReusedWhileOpenAndForgottenOnceClosed) {
     ASSERT_TRUE(Show(M::CardList)->SetDirectory(Path("outer")));
     text_->setText("typed");
     EXPECT_EQ(windows_->ShowFileDialog(M::DeckOpen), dialog_);
     EXPECT_EQ(dialog_->Directory(), Path("outer/"));
     EXPECT_EQ(Rows(files_) << text_->text(), QStringList({"x.dek", "typed"}));
+    QTest::mouseClick(dialog_->findChild<QWidget*>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(windows_->FileDialog(), nullptr);
+    EXPECT_NE(windows_->ShowFileDialog(M::DeckSave), dialog_);
+    DeleteClosed();
+    EXPECT_TRUE(dialog_.isNull());
 }
 
 // The ancestors, then the subdirectories. One that has vanished since it was listed leaves the
@@ -188,91 +115,42 @@ TEST_F(FileDialogsTest, DirectoryListEntersTheDirectoryChosen) {
     EXPECT_EQ(actions_.Calls, QStringList());
 }
 
+// The current directory's files of the mode, and its path.
 TEST_F(FileDialogsTest, EnterOnAFileActsOnIt) {
     Show(M::DeckOpen);
+    EXPECT_EQ(Rows(files_) << text_->text(), QStringList({"A.dek", "b.dek", "UPPER.DEK", Path()}));
     files_->setFocus();
     QTest::keyClick(files_, Qt::Key_Down);
     QTest::keyClick(files_, Qt::Key_Return);
     EXPECT_EQ(actions_.Calls, QStringList({"deck " + Path("A.dek")}));
 }
 
-// A command before the deletion of a closed dialog gets a fresh one.
-TEST_F(FileDialogsTest, ClosedDialogIsForgottenAtOnce) {
-    Show(M::DeckOpen);
-    QTest::mouseClick(dialog_->findChild<QWidget*>("Command2"), Qt::LeftButton);
-    EXPECT_EQ(windows_->FileDialog(), nullptr);
-    EXPECT_NE(windows_->ShowFileDialog(M::DeckSave), dialog_);
-    DeleteClosed();
-    EXPECT_TRUE(dialog_.isNull());
-}
-
-struct ActionCase {
-    FileDialogMode Mode;
-    const char* Path;
-    FileOutcome Outcome;
-    const char* Call;  // the typed path as %1
-    bool StaysOpen;
-};
-
-// A failure closes the dialog too; a kept deck or a save asked for first leaves it open. A
-// folder is no file to ask about.
-TEST_F(FileDialogsTest, ActionLoadsOrSavesByMode) {
-    using O = FileOutcome;
-    ASSERT_TRUE(QDir(root_).mkdir("folder"));
-    const ActionCase cases[] = {{M::DeckOpen, "デッキ 1.dek", O::Failed, "deck %1", false},
-                                {M::DeckOpen, "a.dek", O::Cancelled, "deck %1", true},
-                                {M::DeckOpen, "a.dek", O::Waiting, "deck %1", true},
-                                {M::CardList, "c", O::Failed, "cards %1", false},
-                                {M::HtmlSave, "new.dek", O::Failed, "write html %1", false},
-                                {M::HtmlSave, "folder", O::Done, "write html %1", false},
-                                {M::DeckSave, "new.dek", O::Done, "write deck %1", false}};
-    for (const ActionCase& test : cases) {
-        SCOPED_TRACE(test.Path);
-        actions_.Calls.clear();
-        Type(test.Mode, test.Path, test.Outcome);
-        EXPECT_EQ(windows_->Confirmation(), nullptr);
-        EXPECT_EQ(actions_.Calls, QStringList(QString(test.Call).arg(test.Path)));
-        DeleteClosed();
-        EXPECT_EQ(dialog_ && dialog_->isVisible(), test.StaysOpen);
-        if (dialog_) {
-            dialog_->close();
-        }
-    }
-}
-
 struct OverwriteCase {
-    FileDialogMode Mode;
-    const char* Path;
     const char* Answer;  // a button, or the key Esc or Enter
-    QStringList Calls;   // the typed path as %1
+    QStringList Calls;
 };
 
-// A path with a file at it, or a link to none, opens the confirmation, answered by a key or a
-// click: Command1 is yes. The status line names the save before it asks.
+// A file at the path opens the confirmation, which names it as plain text and is answered by a
+// key or a click: Command1 is yes.
 TEST_F(FileDialogsTest, SavingOverAFileAsksFirst) {
-    ASSERT_TRUE(QFile::link(Path("gone.dek"), Path("dangling.dek")));
     test::WriteBytes(Path("a<b>&c.htm"), "old");
     const OverwriteCase cases[] = {
-        {M::DeckSave, "dangling.dek", "Command2", {"Save %1"}},
-        {M::HtmlSave, "a<b>&c.htm", "Esc", {"Save %1"}},
-        {M::HtmlSave, "a<b>&c.htm", "Enter", {"Save %1"}},
-        {M::DeckSave, "a<b>&c.htm", "Command1", {"Save %1", "write deck %1"}},
-        {M::HtmlSave, "a<b>&c.htm", "Command1", {"Save %1", "write html %1"}}};
+        {"Command2", {}}, {"Esc", {}}, {"Enter", {}}, {"Command1", {"write html a<b>&c.htm"}}};
     for (const OverwriteCase& test : cases) {
-        SCOPED_TRACE(std::string(test.Path) + " " + test.Answer);
+        SCOPED_TRACE(test.Answer);
+        Type(M::HtmlSave, "a<b>&c.htm");
         actions_.Calls.clear();
-        Type(test.Mode, test.Path);
         QPointer<Form3> confirmation = windows_->Confirmation();
         ASSERT_TRUE(confirmation);
         const auto* label = confirmation->findChild<QLabel*>("Label1");
-        EXPECT_TRUE(label->text() == QString::fromUtf16(u"ファイル：") + test.Path &&
+        EXPECT_TRUE(label->text() == QString::fromUtf16(u"ファイル：a<b>&c.htm") &&
                     label->textFormat() == Qt::PlainText);
         if (auto* button = confirmation->findChild<QWidget*>(test.Answer)) {
             QTest::mouseClick(button, Qt::LeftButton);
         } else {
             QTest::keyClick(confirmation, *test.Answer == 'E' ? Qt::Key_Return : Qt::Key_Escape);
         }
-        EXPECT_EQ(actions_.Calls, QStringList(test.Calls).replaceInStrings("%1", test.Path));
+        EXPECT_EQ(actions_.Calls, test.Calls);
         DeleteClosed();  // both closed
         EXPECT_TRUE(dialog_.isNull() && confirmation.isNull());
     }
