@@ -40,14 +40,14 @@ TEST_F(DeckSafetyTest, TitleMarksTheUnsavedDeck) {
     EXPECT_EQ(Title(), "my.dek* - " + kProgram);
 }
 
-// キャンセル keeps the main window and the sample hand it feeds; 保存しない closes both, leaves the
-// file dialog open and no recovery copy.
+// キャンセル (Esc) keeps the main window and the sample hand it feeds; 保存しない closes both,
+// leaves the file dialog open and no recovery copy.
 TEST_F(DeckSafetyTest, CloseAsksAndCancelKeepsEveryWindow) {
     Trigger("SampleHand");
     Trigger("DeckOpen");
     Add(0, "Command2");
     TRY_ASSERT(Copied());
-    answers_ << "CancelButton";
+    answers_ << "Escape";
     Trigger("Quit");
     EXPECT_TRUE(form_->isVisible() && form_->SampleHandWindow()->isVisible());
     answers_ << "DiscardButton";
@@ -71,6 +71,19 @@ TEST_F(DeckSafetyTest, DialogOpenedEarlierAsksBeforeADeckReplacesThisOne) {
     EnterPath(Path("mine.dek"));
     TRY_EXPECT(Lines("List2") == QStringList({U(u"M-1 水の計略")}));
     EXPECT_EQ(Title(), "other.dek - " + kProgram);
+}
+
+// The save the question asked for, given up by closing the dialog: a later save opens nothing.
+TEST_F(DeckSafetyTest, ClosedSaveDialogDropsTheDeckWaitingOnIt) {
+    const QString other = DeckFile("other.dek", {"other", U(u"M-1 水の計略  × 2")});
+    Trigger("DeckOpen");
+    Add(0, "Command2");
+    answers_ << "SaveButton";
+    EnterPath(other);
+    form_->Files().FileDialog()->close();
+    Use("Save", Path("mine.dek"));
+    QApplication::processEvents();  // where a waiting action would run
+    EXPECT_EQ(Title(), "mine.dek - " + kProgram);
 }
 
 struct Step {

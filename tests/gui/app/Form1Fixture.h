@@ -53,17 +53,19 @@ inline QStringList FixtureCardLines() {
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        // Each question box is answered by the next button of answers_, or by the key Enter;
-        // one that no test step expects fails the test at once instead of waiting forever.
+        // Each question box is answered by the next button of answers_, or by the key Enter or
+        // Escape; one that no test step expects fails the test at once instead of waiting
+        // forever.
         answers_.clear();
         QObject::connect(&questions_, &QTimer::timeout, [] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box != nullptr && answers_.isEmpty()) {
                 ADD_FAILURE() << "an unexpected question: " << box->text().toStdString();
                 QTest::keyClick(box, Qt::Key_Escape);
-            } else if (box != nullptr && answers_.first() == "Enter") {
-                answers_.removeFirst();
-                QTest::keyClick(box, Qt::Key_Return);
+            } else if (box != nullptr &&
+                       (answers_.first() == "Enter" || answers_.first() == "Escape")) {
+                QTest::keyClick(box,
+                                answers_.takeFirst() == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
             } else if (box != nullptr) {
                 box->findChild<QPushButton*>(answers_.takeFirst())->click();
             }
