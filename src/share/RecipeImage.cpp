@@ -1,7 +1,6 @@
 #include "share/RecipeImage.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "files/DeckSummary.h"
 #include "sample/DeckAnalysis.h"
 #include "share/DeckGroups.h"
+#include "share/DrawingFont.h"
 #include "share/QrCode.h"
 
 namespace kestrava {
@@ -34,13 +34,6 @@ const QColor kMuted(110, 118, 128);
 const QColor kShort(192, 0, 0);
 const QColor kBar(70, 120, 170);
 
-QFont Font(const QString& family, int pixels, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 struct SideRow {
     QString Label;
     QString Value;
@@ -50,12 +43,12 @@ struct SideRow {
 // The block of rows under a heading at top; returns the y below it.
 int DrawTable(QPainter& painter, const QString& family, int top, const QString& heading,
               const std::vector<SideRow>& rows) {
-    painter.setFont(Font(family, 20, true));
+    painter.setFont(DrawingFont(family, 20, true));
     painter.setPen(kInk);
     painter.drawText(QRect(kSideLeft, top, kSideWidth, 30), Qt::AlignLeft | Qt::AlignVCenter,
                      heading);
     top += 34;
-    painter.setFont(Font(family, 18));
+    painter.setFont(DrawingFont(family, 18));
     for (const SideRow& row : rows) {
         painter.setPen(kInk);
         painter.drawText(QRect(kSideLeft + 12, top, kSideWidth - 80, 26),
@@ -69,7 +62,7 @@ int DrawTable(QPainter& painter, const QString& family, int top, const QString& 
 }
 
 int DrawCostCurve(QPainter& painter, const QString& family, int top, const CostCurve& costs) {
-    painter.setFont(Font(family, 20, true));
+    painter.setFont(DrawingFont(family, 20, true));
     painter.setPen(kInk);
     painter.drawText(QRect(kSideLeft, top, kSideWidth, 30), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("コスト分布"));
@@ -77,7 +70,7 @@ int DrawCostCurve(QPainter& painter, const QString& family, int top, const CostC
     constexpr int kBarArea = 120;
     const int most = std::max(1, *std::max_element(costs.begin(), costs.end()));
     const int step = kSideWidth / kCostBuckets;
-    painter.setFont(Font(family, 16));
+    painter.setFont(DrawingFont(family, 16));
     for (int bucket = 0; bucket < kCostBuckets; ++bucket) {
         const int x = kSideLeft + bucket * step;
         const int height = costs[bucket] * kBarArea / most;
@@ -95,11 +88,11 @@ int DrawCostCurve(QPainter& painter, const QString& family, int top, const CostC
 
 int DrawLines(QPainter& painter, const QString& family, int top,
               const std::vector<TypeGroup>& groups) {
-    const QFontMetrics nameMetrics(Font(family, 20));
+    const QFontMetrics nameMetrics(DrawingFont(family, 20));
     for (const TypeGroup& group : groups) {
         painter.fillRect(QRect(kMargin, top, kListWidth, kGroupHeight - 4), kBand);
         painter.setPen(kInk);
-        painter.setFont(Font(family, 20, true));
+        painter.setFont(DrawingFont(family, 20, true));
         const QRect band(kMargin + 12, top, kListWidth - 24, kGroupHeight - 4);
         painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, group.Type);
         painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
@@ -107,15 +100,15 @@ int DrawLines(QPainter& painter, const QString& family, int top,
         top += kGroupHeight;
         for (const GroupedLine& line : group.Lines) {
             const QRect row(kMargin, top, kListWidth, kLineHeight);
-            painter.setFont(Font(family, 20, true));
+            painter.setFont(DrawingFont(family, 20, true));
             painter.setPen(kInk);
             painter.drawText(row.adjusted(12, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                              QStringLiteral("×%1").arg(line.Count));
-            painter.setFont(Font(family, 17));
+            painter.setFont(DrawingFont(family, 17));
             painter.setPen(kMuted);
             painter.drawText(row.adjusted(70, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                              line.Code);
-            painter.setFont(Font(family, 20));
+            painter.setFont(DrawingFont(family, 20));
             painter.setPen(kInk);
             painter.drawText(row.adjusted(190, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                              nameMetrics.elidedText(line.Name, Qt::ElideRight, kListWidth - 200));
@@ -130,7 +123,7 @@ int DrawLines(QPainter& painter, const QString& family, int top,
 
 QImage DrawRecipeImage(const Deck& deck, const CardCatalogue& catalogue,
                        const QString& fontFamily) {
-    const QString family = fontFamily.isEmpty() ? QGuiApplication::font().family() : fontFamily;
+    const QString family = FamilyOrDefault(fontFamily);
     const std::vector<TypeGroup> groups = GroupByType(deck, catalogue);
     DeckTallies tallies;
     RecountTallies(tallies, deck, catalogue);
@@ -171,14 +164,14 @@ QImage DrawRecipeImage(const Deck& deck, const CardCatalogue& catalogue,
 
     painter.fillRect(QRect(0, 0, kRecipeWidth, kHeaderHeight), kHeader);
     painter.setPen(Qt::white);
-    const QFont title = Font(family, 38, true);
+    const QFont title = DrawingFont(family, 38, true);
     painter.setFont(title);
     painter.drawText(
         QRect(kMargin, 14, kRecipeWidth - 2 * kMargin, 56), Qt::AlignLeft | Qt::AlignVCenter,
         QFontMetrics(title).elidedText(
             deck.DeckName.isEmpty() ? QStringLiteral("（名前のないデッキ）") : deck.DeckName,
             Qt::ElideRight, kRecipeWidth - 2 * kMargin));
-    painter.setFont(Font(family, 20));
+    painter.setFont(DrawingFont(family, 20));
     painter.drawText(QRect(kMargin, 74, kRecipeWidth - 2 * kMargin, 30),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("合計 %1枚　城 %2枚　%3行")
@@ -197,7 +190,7 @@ QImage DrawRecipeImage(const Deck& deck, const CardCatalogue& catalogue,
         painter.drawImage(kSideLeft + (kSideWidth - scaled.width()) / 2, side, scaled);
         side += scaled.height();
     }
-    painter.setFont(Font(family, 16));
+    painter.setFont(DrawingFont(family, 16));
     painter.setPen(kMuted);
     painter.drawText(QRect(kSideLeft, side, kSideWidth, 28), Qt::AlignCenter,
                      QStringLiteral("デッキコード（読み込めます）"));

@@ -1,6 +1,5 @@
 #include "share/RegistrationSheet.h"
 
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +10,7 @@
 #include "files/DeckCode.h"
 #include "platform/TextFile.h"
 #include "share/DeckGroups.h"
+#include "share/DrawingFont.h"
 #include "share/QrCode.h"
 
 namespace kestrava {
@@ -29,13 +29,6 @@ constexpr int kQrSide = 360;
 const QColor kInk(0, 0, 0);
 const QColor kRule(120, 120, 120);
 const QColor kBand(228, 228, 228);
-
-QFont Font(const QString& family, int tenthsOfMm, bool bold = false) {
-    QFont font(family);
-    font.setPixelSize(tenthsOfMm);
-    font.setBold(bold);
-    return font;
-}
 
 struct Column {
     const char16_t* Caption;
@@ -69,10 +62,10 @@ void Cell(QPainter& painter, const Column& column, int top, const QString& text)
 void PaintHeader(QPainter& painter, const QString& family, const Deck& deck, const QImage& qr,
                  int page, int pages) {
     painter.setPen(kInk);
-    painter.setFont(Font(family, 80, true));
+    painter.setFont(DrawingFont(family, 80, true));
     painter.drawText(QRect(kLeft, 120, 1200, 110), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("デッキ登録用紙"));
-    painter.setFont(Font(family, 28));
+    painter.setFont(DrawingFont(family, 28));
     painter.drawText(QRect(kLeft, 230, 1200, 40), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("%1 / %2 ページ").arg(page).arg(pages));
     if (!qr.isNull()) {
@@ -88,16 +81,16 @@ void PaintHeader(QPainter& painter, const QString& family, const Deck& deck, con
     painter.setPen(QPen(kInk, 3));
     for (const auto& [caption, box] : boxes) {
         painter.drawRect(box);
-        painter.setFont(Font(family, 26));
+        painter.setFont(DrawingFont(family, 26));
         painter.drawText(box.adjusted(12, 6, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                          QString::fromUtf16(caption));
     }
     const QRect name(kLeft, 520, kRight - kLeft, 90);
     painter.drawRect(name);
-    painter.setFont(Font(family, 26));
+    painter.setFont(DrawingFont(family, 26));
     painter.drawText(name.adjusted(12, 6, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                      QStringLiteral("デッキ名"));
-    painter.setFont(Font(family, 40, true));
+    painter.setFont(DrawingFont(family, 40, true));
     painter.drawText(
         name.adjusted(220, 0, -12, 0), Qt::AlignLeft | Qt::AlignVCenter,
         painter.fontMetrics().elidedText(deck.DeckName, Qt::ElideRight, name.width() - 240));
@@ -106,12 +99,12 @@ void PaintHeader(QPainter& painter, const QString& family, const Deck& deck, con
 int PaintRow(QPainter& painter, const QString& family, int top, const SheetRow& row) {
     if (row.Kind == SheetRow::Group) {
         painter.fillRect(QRect(kLeft, top, kRight - kLeft, kRowHeight), kBand);
-        painter.setFont(Font(family, 22, true));
+        painter.setFont(DrawingFont(family, 22, true));
         Cell(painter, kColumns[2], top, row.Type);
         Cell(painter, kColumns[3], top, QStringLiteral("小計"));
         Cell(painter, kColumns[4], top, QString::number(row.Subtotal));
     } else {
-        painter.setFont(Font(family, 22));
+        painter.setFont(DrawingFont(family, 22));
         Cell(painter, kColumns[0], top, QString::number(row.Number));
         Cell(painter, kColumns[1], top, row.Card.Code);
         Cell(painter, kColumns[2], top,
@@ -166,7 +159,7 @@ int RegistrationSheetPages(const Deck& deck) {
 
 bool PaintRegistrationSheet(QPagedPaintDevice& device, const Deck& deck,
                             const CardCatalogue& catalogue, const QString& fontFamily) {
-    const QString family = fontFamily.isEmpty() ? QGuiApplication::font().family() : fontFamily;
+    const QString family = FamilyOrDefault(fontFamily);
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -188,7 +181,7 @@ bool PaintRegistrationSheet(QPagedPaintDevice& device, const Deck& deck,
         int top = kTableTop;
         painter.fillRect(QRect(kLeft, top, kRight - kLeft, kRowHeight + 6), kInk);
         painter.setPen(Qt::white);
-        painter.setFont(Font(family, 24, true));
+        painter.setFont(DrawingFont(family, 24, true));
         for (const Column& column : kColumns) {
             Cell(painter, column, top + 3, QString::fromUtf16(column.Caption));
         }
@@ -199,7 +192,7 @@ bool PaintRegistrationSheet(QPagedPaintDevice& device, const Deck& deck,
         }
         if (page + 1 == pages.size()) {
             top += 20;
-            painter.setFont(Font(family, 30, true));
+            painter.setFont(DrawingFont(family, 30, true));
             painter.drawText(
                 QRect(kLeft, top, kRight - kLeft - 12, 50), Qt::AlignRight | Qt::AlignVCenter,
                 QStringLiteral("合計 %1枚　城 %2枚").arg(deck.Total).arg(tallies.CastleCount));
