@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "files/DialogFolder.h"
 #include "files/ui/ImportDialog.h"
 #include "platform/Cp932.h"
 #include "support/QtPrinters.h"
@@ -107,22 +108,32 @@ TEST_F(ImportDialogTest, WheelOverTheTableChangesOnlyTheFocusedControl) {
     EXPECT_EQ(Column(2).value(2), u"E-2 ホノオノ剣"_s);
 }
 
+struct TextFile {
+    const char* Name;
+    QByteArray Bytes;
+    bool Read;
+};
+
+// The chooser starts in the folder last used, and takes UTF-8 or Shift-JIS up to 1 MiB.
 TEST_F(ImportDialogTest, OpensTextFilesOfEitherEncoding) {
     QTemporaryDir dir;
+    RememberDialogFolder(dir.filePath(u"x.dek"_s));
     const QString text = u"デッキ名：森\r\nG-1 森の城 × 4\r\n"_s;
-    const std::tuple<const char*, QByteArray, bool> files[] = {
+    const TextFile files[] = {
         {"utf8.txt", text.toUtf8(), true},
         {"cp932.txt", EncodeCp932(text), true},
         {"big.txt", QByteArray(kMaxImportFileBytes + 1, '\n'), false},
     };
-    for (const auto& [name, bytes, read] : files) {
-        const QString path = dir.filePath(name);
-        test::WriteBytes(path, bytes);
+    for (const TextFile& file : files) {
+        const QString path = dir.filePath(QString::fromLatin1(file.Name));
+        test::WriteBytes(path, file.Bytes);
         dialog_.ShowText({}, {});
         // The file dialog, once it shows, takes the path.
+        QString startedIn;
         QTimer chooser;
         QObject::connect(&chooser, &QTimer::timeout, [&] {
             if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                startedIn = files->directory().absolutePath();
                 auto* name = files->findChild<QLineEdit*>("fileNameEdit");
                 name->setText(path);
                 QTest::keyClick(name, Qt::Key_Return);
@@ -130,10 +141,11 @@ TEST_F(ImportDialogTest, OpensTextFilesOfEitherEncoding) {
         });
         chooser.start(0);
         QTest::mouseClick(dialog_.findChild<QPushButton*>("CommandOpenText"), Qt::LeftButton);
+        EXPECT_EQ(startedIn, QDir(dir.path()).absolutePath()) << file.Name;
         const QString shown = QDir::toNativeSeparators(path);
-        EXPECT_EQ(Text("LabelSource"), (read ? u"読み込み元："_s : u"読み込めません："_s) + shown);
-        EXPECT_EQ(Column(2).value(1), read ? u"G-1 森の城"_s : QString()) << name;
-        EXPECT_EQ(Text("LabelDeckName"), read ? u"デッキ名：森"_s : u"デッキ名：今の名前"_s);
+        EXPECT_EQ(Text("LabelSource"),
+                  (file.Read ? u"読み込み元："_s : u"読み込めません："_s) + shown);
+        EXPECT_EQ(Column(2).value(1), file.Read ? u"G-1 森の城"_s : QString()) << file.Name;
     }
 }
 
