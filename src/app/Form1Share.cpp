@@ -93,6 +93,16 @@ FileOutcome Form1::ImportImageFile(const QString& path) {
 }
 
 FileOutcome Form1::ImportImage(const QImage& image, const QString& source) {
+    // A picture pasted from elsewhere is bounded as a file is, before any scan of it.
+    if (image.width() > kMaxImageSide || image.height() > kMaxImageSide) {
+        status_.Loading(source);
+        status_.Failed();
+        Tell(
+            this,
+            QStringLiteral("画像が大きすぎます（%1×%2）：").arg(image.width()).arg(image.height()) +
+                source);
+        return FileOutcome::Failed;
+    }
     QString text;
     if (!ReadQrCode(image, text)) {
         status_.NoCodeIn(source);
