@@ -96,6 +96,14 @@ TEST(RecipeImage, GrowsWithTheDeck) {
               DrawRecipeImage(large.Value, large.Cards).height());
 }
 
+// A QR code of another program's deck list reads back as its text, for the import to read.
+TEST(QrCode, CarriesAnyTextAsItWas) {
+    const QString list = u"デッキ名：森\n翠の兵100号 ×2\nG-101 ×4 (主力)"_s;
+    QString text;
+    ASSERT_TRUE(ReadQrCode(QrCodeImage(list, 4), text));
+    EXPECT_EQ(text, list);
+}
+
 struct HostileImage {
     const char* Name;
     QByteArray Bytes;
