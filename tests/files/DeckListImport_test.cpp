@@ -125,6 +125,7 @@ TEST(DeckListImport, EveryShapeOfLine) {
         {u"不明 0  (デッキコードが途中で切れているか、書き誤りがあります) = 0"_s,
          {WriteDeckCode({u"速攻"_s, {{u"G-002 緑の弓兵"_s, 2}}, 2}).chopped(2)}},
         {u"一致 2 E-033 100年の剣 = 2"_s, {u"100年の剣 ×2"_s, u"2 100年の剣"_s}},
+        {u"一致 1 E-033 100年の剣 = 1"_s, {u"100年の剣"_s}},
         {u"一致 1 E-032 月影～宵の歌～ = 1"_s, {u"月影〜宵の歌〜"_s, u"月影~宵の歌~"_s}},
     };
     for (const auto& [expected, texts] : cases) {
