@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs everything the build, the tests and the screenshots need on Debian 12.
+# Installs everything the build, the tests and the screenshots need on Debian 12; with
+# --windows, also what the Windows build and its tests under Wine need.
 # Quick when all is present: apt runs only for packages that are missing.
 set -euo pipefail
 
@@ -12,6 +13,10 @@ packages=(
   fonts-ipafont-gothic xvfb xauth imagemagick
   dpkg-dev file desktop-file-utils shared-mime-info lintian
 )
+# The Windows build (make windows, make test-windows): MinGW-w64 and Wine to run it.
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 patch xdotool)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
