@@ -45,6 +45,7 @@ void Form1::ConnectShareMenu() {
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::ImageSave); });
     connect(ui_->ImportImage, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::ImageOpen); });
+    ui_->ImportImage->setEnabled(kQrCodes);
     connect(ui_->PrintSheet, &QAction::triggered, this, [this] { PrintSheet(); });
     connect(ui_->ExportPdf, &QAction::triggered, this,
             [this] { fileWindows_->ShowFileDialog(FileDialogMode::PdfSave); });
@@ -101,6 +102,11 @@ FileOutcome Form1::ImportImage(const QImage& image, const QString& source) {
             this,
             QStringLiteral("画像が大きすぎます（%1×%2）：").arg(image.width()).arg(image.height()) +
                 source);
+        return FileOutcome::Failed;
+    }
+    if (!kQrCodes) {
+        status_.NoCodeIn(source);
+        Tell(this, QStringLiteral("この版は画像のQRコードを読めません：") + source);
         return FileOutcome::Failed;
     }
     QString text;

@@ -1,5 +1,6 @@
 #include "share/QrCode.h"
 
+#if KESTRAVA_QR
 // The text of a read code as UTF-8, the library's coming form.
 #define ZX_USE_UTF8
 #include <ZXing/BitMatrix.h>
@@ -52,3 +53,19 @@ bool ReadQrCode(const QImage& image, QString& text) {
 }
 
 }  // namespace kestrava
+
+#else
+
+namespace kestrava {
+
+QImage QrCodeImage(const QString&, int) {
+    return {};
+}
+
+bool ReadQrCode(const QImage&, QString&) {
+    return false;
+}
+
+}  // namespace kestrava
+
+#endif

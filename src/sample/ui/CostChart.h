@@ -1,5 +1,6 @@
 // The main deck's cost curve as a bar chart: one bar per cost bucket, each labelled with its
-// count. The chart itself comes from the cost chart plugin, loaded with the first chart.
+// count. The chart itself comes from the cost chart plugin, loaded with the first chart; where
+// there is none (a build without the chart library), the widget draws the bars itself.
 #pragma once
 
 #include <QWidget>
@@ -18,7 +19,11 @@ class CostChart : public QWidget {
 
     void ShowCurve(const CostCurve& curve);
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
+    CostCurve curve_{};
     CostChartPlugin* plugin_ = nullptr;  // none when the plugin cannot be loaded
     QWidget* view_ = nullptr;
 };
