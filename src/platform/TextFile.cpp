@@ -1,6 +1,8 @@
 #include "platform/TextFile.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -10,6 +12,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
 #endif
 
 #include "platform/Cp932.h"
@@ -40,8 +47,36 @@ bool OpenRegularFile(QFile& file, QIODevice::OpenMode mode) {
         return false;
     }
     return true;
+#elif defined(Q_OS_WIN)
+    // Checked on the opened handle, so a device name (CON, NUL, COM1) or a pipe is refused
+    // whatever folder it is written in, and what is checked is what is read.
+    const bool writing = mode.testFlag(QIODevice::WriteOnly);
+    const HANDLE handle = ::CreateFileW(
+        reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(file.fileName()).utf16()),
+        GENERIC_READ | (writing ? GENERIC_WRITE : 0),
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileInformationByHandle(handle, &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        ::CloseHandle(handle);
+        return false;
+    }
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle),
+                                     (writing ? _O_RDWR : _O_RDONLY) | _O_BINARY);
+    if (fd < 0) {
+        ::CloseHandle(handle);
+        return false;
+    }
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::_close(fd);  // closes the handle too
+        return false;
+    }
+    return true;
 #else
-    // No pipe or device is reached through a path here.
     return QFileInfo(file.fileName()).isFile() && file.open(mode);
 #endif
 }
@@ -225,6 +260,15 @@ bool SaveFileAtomically(const QString& path, const std::function<bool(QIODevice&
     if ((target.exists() || target.isSymbolicLink()) && !target.isFile()) {
         return false;
     }
+#ifdef Q_OS_WIN
+    // CON, NUL, COM1 and the like name a device in every folder, whatever their extension.
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (device.match(target.fileName().trimmed()).hasMatch()) {
+        return false;
+    }
+#endif
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return target.isFile() && SaveInPlace(path, write);

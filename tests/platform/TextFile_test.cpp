@@ -8,9 +8,11 @@
 
 #include <csignal>
 
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "platform/TextFile.h"
 #include "support/FailingDevice.h"
@@ -84,6 +86,7 @@ struct OddFile {
     bool Regular;  // read, and replaced by the lines written
 };
 
+#ifdef Q_OS_UNIX
 // Only a regular file is read or replaced, also behind a link: a pipe (which would block) or a
 // link that leads nowhere stays, and no file is left behind. A folder or a device takes the
 // pipe's path here, a link that loops the dangling one's.
@@ -182,6 +185,34 @@ TEST(WriteCp932Lines, WritableFileInReadOnlyFolderIsSavedInPlace) {
         EXPECT_EXIT(_exit(save()), ::testing::ExitedWithCode(0), "") << c.What;
     }
 }
+
+#endif  // Q_OS_UNIX
+
+#ifdef Q_OS_WIN
+// A device name reaches a device in any folder and with any extension: it is never read or
+// written, nor is a folder; a regular file is both.
+TEST(TextFile, DeviceNamesAreNeitherReadNorReplaced) {
+    QTemporaryDir dir;
+    test::WriteBytes(dir.filePath("file"), "old");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    const QString devices[] = {"NUL",
+                               "CON",
+                               "nul.txt",
+                               "COM1",
+                               dir.filePath("NUL"),
+                               dir.filePath("con.dek"),
+                               dir.filePath("folder")};
+    for (const QString& path : devices) {
+        QFile file(path);
+        EXPECT_FALSE(OpenRegularFileForReading(file)) << path.toStdString();
+        EXPECT_FALSE(WriteCp932Lines(path, {"x"})) << path.toStdString();
+    }
+    QFile file(dir.filePath("file"));
+    EXPECT_TRUE(OpenRegularFileForReading(file));
+    EXPECT_TRUE(WriteCp932Lines(dir.filePath("file"), {"x"}));
+    EXPECT_EQ(test::ReadBytes(dir.filePath("file")), "x\r\n");
+}
+#endif  // Q_OS_WIN
 
 }  // namespace
 }  // namespace kestrava
