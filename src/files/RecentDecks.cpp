@@ -12,6 +12,17 @@ namespace {
 
 const QString kRecentDecksKey = QStringLiteral("RecentDecks");
 
+// Windows finds a file by its name in any case.
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseSensitive;
+#endif
+
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, kFileNameCase) == 0;
+}
+
 // The file path reaches. A path that no longer resolves is cleaned as text, which is all there
 // is left to go by.
 QString FileOf(const QString& path) {
@@ -39,7 +50,7 @@ QString DistinctFolderEnd(const QString& folder, const QStringList& others) {
     for (qsizetype count = 1;; ++count) {
         const QString end = FolderEnd(folder, count);
         const bool told = std::none_of(others.begin(), others.end(), [&](const QString& other) {
-            return FolderEnd(other, count) == end;
+            return SameName(FolderEnd(other, count), end);
         });
         // The same folder twice (a list not tidied) is shown whole.
         if (told || count > depth) {
@@ -61,7 +72,7 @@ QStringList WithRecentDeck(QStringList decks, const QString& path) {
 
 QStringList WithoutRecentDeck(QStringList decks, const QString& path) {
     const QString file = FileOf(path);
-    decks.removeIf([&file](const QString& deck) { return FileOf(deck) == file; });
+    decks.removeIf([&file](const QString& deck) { return SameName(FileOf(deck), file); });
     return decks;
 }
 
@@ -77,7 +88,7 @@ QStringList RecentDeckCaptions(const QStringList& decks) {
         QString caption = QStringLiteral("&%1 ").arg(i + 1) + NoMnemonic(names[i]);
         QStringList namesakes;
         for (qsizetype j = 0; j < decks.size(); ++j) {
-            if (j != i && names[j] == names[i]) {
+            if (j != i && SameName(names[j], names[i])) {
                 namesakes << folders[j];
             }
         }
