@@ -52,6 +52,8 @@ set(KESTRAVA_ZIP brelvik-${PROJECT_VERSION}-windows-x64.zip)
 add_custom_target(windows_zip
     COMMAND ${CMAKE_COMMAND} -E rm -rf brelvik ${KESTRAVA_ZIP}
     COMMAND ${CMAKE_COMMAND} --install . --prefix brelvik
+    # Without their symbols the DLLs are a third of their size.
+    COMMAND sh -c "${CMAKE_STRIP} --strip-unneeded brelvik/*.exe brelvik/*.dll brelvik/*/*.dll"
     COMMAND ${CMAKE_COMMAND} -E tar cf ${KESTRAVA_ZIP} --format=zip brelvik
     COMMAND ${CMAKE_COMMAND} -E echo "Windows program: ${CMAKE_BINARY_DIR}/brelvik, zipped as ${CMAKE_BINARY_DIR}/${KESTRAVA_ZIP}"
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
