@@ -1,7 +1,9 @@
 // The status line's text: what was last loaded or saved, and whether it failed. Every load and
-// save writes it here, so its words are written once.
+// save writes it here, so its words are written once, and every path in the platform's own
+// form (backslashes on Windows).
 #pragma once
 
+#include <QDir>
 #include <QObject>
 #include <QString>
 
@@ -15,12 +17,17 @@ class StatusLine : public QObject {
 
     const QString& Text() const { return text_; }
     // "Load " and the path.
-    void Loading(const QString& path) { Show(QStringLiteral("Load ") + path); }
+    void Loading(const QString& path) {
+        Show(QStringLiteral("Load ") + QDir::toNativeSeparators(path));
+    }
     // "Save " and the path.
-    void Saving(const QString& path) { Show(QStringLiteral("Save ") + path); }
+    void Saving(const QString& path) {
+        Show(QStringLiteral("Save ") + QDir::toNativeSeparators(path));
+    }
     // "Load " and what was read, saying it holds no QR code.
     void NoCodeIn(const QString& source) {
-        Show(QStringLiteral("Load ") + source + QStringLiteral(" (QRコードなし)"));
+        Show(QStringLiteral("Load ") + QDir::toNativeSeparators(source) +
+             QStringLiteral(" (QRコードなし)"));
     }
     // " (失敗)" after the text: what it names has failed.
     void Failed() { Show(text_ + QStringLiteral(" (失敗)")); }
