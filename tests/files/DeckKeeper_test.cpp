@@ -12,8 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <sys/time.h>
-
 #include <deque>
 #include <functional>
 
@@ -27,6 +25,14 @@ namespace kestrava {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
+
+// Paths as the platform writes them.
+QStringList Native(QStringList paths) {
+    for (QString& path : paths) {
+        path = QDir::toNativeSeparators(path);
+    }
+    return paths;
+}
 
 const QString kCard = u"G001 アルファ"_s;
 
@@ -103,8 +109,7 @@ class DeckKeeperTest : public ::testing::Test {
     void LeaveCopy(const Deck& deck, const QString& deckPath, qint64 seconds) {
         RecoveryCopy copy(Recovery());
         ASSERT_TRUE(copy.Write(deck, {}, DefaultFactionNames(), deckPath));
-        const timeval times[2] = {{seconds, 0}, {seconds, 0}};
-        ASSERT_EQ(utimes(QFile::encodeName(copy.Folder()).constData(), times), 0);
+        ASSERT_TRUE(test::SetModified(copy.Folder(), seconds));
     }  // the lock goes with the object, as with a killed program
 
     QTemporaryDir dir_;
@@ -195,7 +200,8 @@ TEST_F(DeckKeeperTest, EveryWayADeckGoesAsksOnceAndLosesNothing) {
             EXPECT_EQ(Read(mine).Total, answer.Saves ? 1 : 0);
             EXPECT_TRUE(goes || Document().CurrentDeck().Total == 1) << "the edited deck stays";
             if (answer.File.endsWith(u"folder.dek"_s)) {
-                EXPECT_EQ(status_.Text(), u"Save "_s + answer.File + u" (失敗)"_s);
+                EXPECT_EQ(status_.Text(),
+                          u"Save "_s + QDir::toNativeSeparators(answer.File) + u" (失敗)"_s);
             }
             Edit();
             ASSERT_TRUE(keeper_->SaveDeck(Path(u"later.dek"_s)));
@@ -338,11 +344,11 @@ TEST_F(DeckKeeperTest, RecentDecksFollowLoadsAndSaves) {
     keeper_->OpenDeck(u"a.dek"_s);  // relative: kept as the file it names
     keeper_->SaveDeck(Path(u"b.dek"_s));
     keeper_->OpenDeck(gone);
-    EXPECT_EQ(keeper_->RecentDecks(), QStringList({gone, Path(u"b.dek"_s), a}));
+    EXPECT_EQ(keeper_->RecentDecks(), Native({gone, Path(u"b.dek"_s), a}));
     QFile::remove(gone);
     EXPECT_EQ(keeper_->OpenRecentDeck(gone), FileOutcome::Failed);
-    EXPECT_EQ(status_.Text(), u"Load "_s + gone + u" (失敗)"_s);
-    EXPECT_EQ(keeper_->RecentDecks(), QStringList({Path(u"b.dek"_s), a}));
+    EXPECT_EQ(status_.Text(), u"Load "_s + QDir::toNativeSeparators(gone) + u" (失敗)"_s);
+    EXPECT_EQ(keeper_->RecentDecks(), Native({Path(u"b.dek"_s), a}));
     EXPECT_FALSE(keeper_->SaveDeck(Path(u"no/such/c.dek"_s)));
     keeper_->ClearRecentDecks();
     EXPECT_TRUE(keeper_->RecentDecks().isEmpty());

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include "files/DialogAction.h"
 #include "files/DialogFolder.h"
 #include "support/FakeActions.h"
@@ -39,18 +41,24 @@ TEST(RunDialogAction, OpensSavesOrAsksAndRemembersTheFolder) {
     QSettings::setDefaultFormat(QSettings::IniFormat);
     const QString root = QDir(temp.path()).canonicalPath();
     ASSERT_TRUE(QDir::setCurrent(root) && QDir().mkpath("outer/inner") && QDir().mkdir("d.htm"));
-    ASSERT_TRUE(QFile::link(root + "/outer/inner", "link") && QFile::link("gone", "nil.dek"));
     test::WriteBytes("outer/a.htm", "old");
     EXPECT_EQ(DialogStartFolder(), root);
-    const ActionCase cases[] = {
-        {M::HtmlSave, "link/../z.htm", O::Done, "write html %1", E::Closes, "outer"},
+    std::vector<ActionCase> cases = {
         {M::CardList, "outer/inner/c", O::Done, "cards %1", E::CardListLoaded, "outer/inner"},
         {M::DeckOpen, "x.dek", O::Failed, "deck %1", E::Closes, "outer/inner"},
         {M::DeckOpen, "x.dek", O::Cancelled, "deck %1", E::StaysOpen, "outer/inner"},
         {M::DeckOpen, "x.dek", O::Waiting, "deck %1", E::StaysOpen, "outer/inner"},
         {M::HtmlSave, "d.htm", O::Done, "write html %1", E::Closes, ""},
-        {M::DeckSave, "outer/a.htm", O::Done, "Save %1|write deck %1", E::AsksToOverwrite, "outer"},
-        {M::HtmlSave, "nil.dek", O::Failed, "Save %1|write html %1", E::AsksToOverwrite, "outer"}};
+        {M::DeckSave, "outer/a.htm", O::Done, "Save %1|write deck %1", E::AsksToOverwrite,
+         "outer"}};
+#ifdef Q_OS_UNIX
+    // Through a link, and a link to none.
+    ASSERT_TRUE(QFile::link(root + "/outer/inner", "link") && QFile::link("gone", "nil.dek"));
+    cases.insert(cases.begin(),
+                 {M::HtmlSave, "link/../z.htm", O::Done, "write html %1", E::Closes, "outer"});
+    cases.push_back(
+        {M::HtmlSave, "nil.dek", O::Failed, "Save %1|write html %1", E::AsksToOverwrite, "outer"});
+#endif
     test::FakeActions actions;
     for (const ActionCase& test : cases) {
         SCOPED_TRACE(::testing::Message() << test.Path << " " << int(test.Outcome));
@@ -60,7 +68,11 @@ TEST(RunDialogAction, OpensSavesOrAsksAndRemembersTheFolder) {
         if (test.End == E::AsksToOverwrite) {
             OverwriteFile(actions, test.Path, KindOf(test.Mode));
         }
-        EXPECT_EQ(actions.Calls.join('|'), QString(test.Calls).arg(test.Path));
+        // The status line names the path as the platform writes it.
+        EXPECT_EQ(actions.Calls.join('|'),
+                  QString(test.Calls)
+                      .replace("Save %1", "Save " + QDir::toNativeSeparators(test.Path))
+                      .arg(test.Path));
         EXPECT_EQ(DialogStartFolder(), QDir::cleanPath(root + '/' + test.Folder));
     }
     ASSERT_TRUE(QDir("outer").removeRecursively());

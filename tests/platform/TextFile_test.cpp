@@ -207,8 +207,10 @@ TEST(TextFile, DeviceNamesAreNeitherReadNorReplaced) {
         EXPECT_FALSE(OpenRegularFileForReading(file)) << path.toStdString();
         EXPECT_FALSE(WriteCp932Lines(path, {"x"})) << path.toStdString();
     }
-    QFile file(dir.filePath("file"));
-    EXPECT_TRUE(OpenRegularFileForReading(file));
+    {
+        QFile file(dir.filePath("file"));
+        EXPECT_TRUE(OpenRegularFileForReading(file));
+    }
     EXPECT_TRUE(WriteCp932Lines(dir.filePath("file"), {"x"}));
     EXPECT_EQ(test::ReadBytes(dir.filePath("file")), "x\r\n");
 }

@@ -7,9 +7,17 @@
 
 #include <set>
 
+#ifdef Q_OS_UNIX
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <QDir>
+
+#include <windows.h>
+#endif
 
 #include "catalogue/CardList.h"
 #include "platform/TextFile.h"
@@ -30,6 +38,7 @@ QByteArray ReadBytes(const QString& path) {
     return file.readAll();
 }
 
+#ifdef Q_OS_UNIX
 bool AsUserWrite(const QString& folder, const QString& path, const QByteArray& bytes,
                  const QString& chmodPath, mode_t mode) {
     constexpr uid_t kNobody = 65534;
@@ -42,6 +51,29 @@ bool AsUserWrite(const QString& folder, const QString& path, const QByteArray& b
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
            chmod(chmodPath.toLocal8Bit().constData(), mode) == 0;
+}
+#endif
+
+bool SetModified(const QString& path, qint64 seconds) {
+#ifdef Q_OS_WIN
+    // A folder opens only with backup semantics.
+    const HANDLE handle =
+        CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
+                    FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    // Windows counts 100 ns steps from 1601.
+    const quint64 ticks = quint64(seconds + 11644473600LL) * 10000000ULL;
+    const FILETIME time{DWORD(ticks), DWORD(ticks >> 32)};
+    const bool set = SetFileTime(handle, nullptr, &time, &time) != 0;
+    CloseHandle(handle);
+    return set;
+#else
+    const timeval times[2] = {{time_t(seconds), 0}, {time_t(seconds), 0}};
+    return utimes(QFile::encodeName(path).constData(), times) == 0;
+#endif
 }
 
 QString CardLine(const QString& code, const QString& name,

@@ -59,8 +59,11 @@ TEST(Program, AnswersWithoutAWindow) {
         process.setProcessEnvironment(ShellEnvironment(runtimeDir, nullptr));
         process.start(KESTRAVA_PROGRAM, test.Arguments);
         ASSERT_TRUE(process.waitForFinished(60000));
-        const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
-        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        // Windows writes text lines with CR LF.
+        const QString output =
+            QString::fromLocal8Bit(process.readAllStandardOutput()).replace("\r\n", "\n");
+        const QString errors =
+            QString::fromLocal8Bit(process.readAllStandardError()).replace("\r\n", "\n");
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(process.exitCode(), test.ExitCode) << errors.toStdString();
         EXPECT_TRUE(Begins(output, test.Output)) << output.toStdString();
@@ -68,6 +71,9 @@ TEST(Program, AnswersWithoutAWindow) {
     }
 }
 
+// Unix only: a link to a folder, and the settings file of the manual page (Windows keeps the
+// settings in the registry).
+#ifdef Q_OS_UNIX
 // A relative path is the file system's to resolve: "s/../x.dek" is x.dek beside the folder s
 // links to, not beside s, where there is none. Opened, it is the first of the recent decks, in
 // the settings file the manual page names. That an opened deck shows is StartWithDeckTest's.
@@ -92,6 +98,7 @@ TEST(Program, OpensTheDeckNamedOnItsCommandLine) {
     program.kill();
     program.waitForFinished();
 }
+#endif
 
 }  // namespace
 }  // namespace kestrava::test

@@ -73,7 +73,7 @@ TEST_F(StartWithDeckTest, OpensTheDeckOnceACardListIsLoaded) {
             test.Opened->isEmpty() ? CloseDialog() : EnterPath(*test.Opened);
             EXPECT_EQ(form_->Files().FileDialog(), nullptr);
         }
-        EXPECT_EQ(Text("Label24"), test.Status);
+        EXPECT_EQ(Text("Label24"), QDir::toNativeSeparators(test.Status));
         EXPECT_TRUE(Lines("List1").isEmpty());  // until a box is ticked
         EXPECT_EQ(Lines("List2") << Text("Label16"),
                   test.Status == Loaded(deckPath_)
