@@ -68,7 +68,7 @@ $(WINDOWS_DIR)/build.ninja: CMakePresets.json | windows-deps
 windows: windows-deps $(WINDOWS_DIR)/build.ninja
 	cmake --build --preset windows -j $(JOBS) --target windows_zip
 
-test-windows: windows
+test-windows: windows build
 	cmake --build --preset windows -j $(JOBS)
 	./scripts/wine-prefix.sh $(WINDOWS_DIR)/wine
 	ctest --preset windows -j $(JOBS)
