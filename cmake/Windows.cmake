@@ -26,6 +26,10 @@ string(REPLACE "/" "\\" wine_path "${wine_folders}")
 string(REPLACE ";" "\\;" wine_path "${wine_path}")
 set(KESTRAVA_WINE_PATH "${wine_path}")
 
+# The icon and version Explorer shows for brelvik.exe.
+configure_file(packaging/windows/brelvik.rc.in ${CMAKE_BINARY_DIR}/brelvik.rc @ONLY)
+target_sources(brelvik PRIVATE ${CMAKE_BINARY_DIR}/brelvik.rc)
+
 # The program's folder: brelvik.exe, its card list, Qt's DLLs and the plugins it loads (the
 # platform, the native style, and the image formats a deck picture may come in).
 set(qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
