@@ -15,7 +15,8 @@ packages=(
 )
 # The Windows build (make windows, make test-windows): MinGW-w64 and Wine to run it.
 if [ "${1:-}" = "--windows" ]; then
-  packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 patch xdotool)
+  packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 patch xdotool
+    x11-utils)
 fi
 
 missing=()

@@ -39,7 +39,12 @@ window=""
 client_x=0
 client_y=0
 find_window() {
-    window=$(xdotool search --sync --onlyvisible --name "$1" | head -n 1)
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n 1)
+    if [ -z "$window" ]; then
+        echo "No window \"$1\" within a minute; the program said:" >&2
+        cat "$work/program.log" >&2
+        exit 1
+    fi
     eval "$(xdotool getwindowgeometry --shell "$window")"
     client_x=$(((WIDTH - $2) / 2))
     client_y=$((HEIGHT - $3 - client_x + $4))
@@ -102,6 +107,8 @@ if [ -n "$screenshot" ]; then
     echo "Screenshot: $screenshot"
 fi
 wineserver -k || true
+wait "$program" 2>/dev/null || true
+program=""
 
 # The deck holds the card added, four copies, in code page 932.
 if ! iconv -f CP932 -t UTF-8 "$work/linux.dek" | grep -q "× 4"; then
@@ -113,7 +120,7 @@ if cmp "$work/linux.dek" "$work/windows.dek"; then
     echo "The deck saved under Wine is byte for byte the Linux one ($(wc -c <"$work/linux.dek") bytes)"
 else
     echo "The decks differ:" >&2
-    xxd "$work/linux.dek" | head -n 20 >&2
-    xxd "$work/windows.dek" | head -n 20 >&2
+    od -c "$work/linux.dek" | head -n 20 >&2
+    od -c "$work/windows.dek" | head -n 20 >&2
     exit 1
 fi
