@@ -121,6 +121,26 @@ TEST_F(SampleHandTest, ChangedDeckIsDealtAfreshWithItsOddsAndCostCurve) {
     for (int i = 0; i < bars->count(); ++i) {
         EXPECT_EQ(bars->at(i), counts[i]) << i;
     }
+#else
+    // Without the plugin the widget draws the bars: the first bucket's (8) and the fourth's
+    // (4), none for the second (0).
+    QWidget* chart = In<QWidget>("Chart1");
+    const QImage shot = chart->grab().toImage();
+    const QColor bar = chart->palette().color(QPalette::Highlight);
+    const auto drawn = [&](int bucket) {
+        for (int x = shot.width() * bucket / kCostBuckets;
+             x < shot.width() * (bucket + 1) / kCostBuckets; ++x) {
+            for (int y = 0; y < shot.height(); ++y) {
+                if (shot.pixelColor(x, y) == bar) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(drawn(0));
+    EXPECT_FALSE(drawn(1));
+    EXPECT_TRUE(drawn(3));
 #endif
 }
 
