@@ -59,6 +59,7 @@ click() {
 drive() {
     "$@" >"$work/program.log" 2>&1 &
     program=$!
+    disown "$program" # ended by kill or wineserver, without a job report
     find_window "Kestrava Deck Builder" 670 578 20
     sleep 2       # drawn, card list read
     click 20 22   # ALL, in the first filter box
@@ -87,7 +88,6 @@ deck_path=$work/linux.dek
 HOME=$work/home XDG_CONFIG_HOME=$work/home/.config drive "$linux_program"
 wait_for "$work/linux.dek"
 kill "$program"
-wait "$program" 2>/dev/null || true
 
 echo "==> Windows under Wine: $windows_dir/brelvik.exe"
 export WINEPREFIX=$repo/build/windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -107,7 +107,6 @@ if [ -n "$screenshot" ]; then
     echo "Screenshot: $screenshot"
 fi
 wineserver -k || true
-wait "$program" 2>/dev/null || true
 program=""
 
 # The deck holds the card added, four copies, in code page 932.
