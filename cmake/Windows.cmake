@@ -49,7 +49,7 @@ if(KESTRAVA_CHARTS)
             DESTINATION .)
     install(TARGETS brelvik_costchart LIBRARY DESTINATION plugins RUNTIME DESTINATION plugins)
 endif()
-install(FILES LICENSE README.md DESTINATION .)
+install(FILES LICENSE packaging/windows/README.txt DESTINATION .)
 
 # make windows: the folder as installed, and the zip of it.
 set(KESTRAVA_ZIP brelvik-${PROJECT_VERSION}-windows-x64.zip)
