@@ -162,8 +162,7 @@ void DeckKeeper::OfferRecovery() {
         QString path;
         if (!ReadLeftCopy(*copy, catalogue_, deck, tallies, path)) {
             // Kept for the user to rescue by hand; the status line says where it is.
-            status_.Loading(
-                QDir::toNativeSeparators(QDir(copy->Folder).filePath(QStringLiteral("deck.dek"))));
+            status_.Loading(QDir(copy->Folder).filePath(QStringLiteral("deck.dek")));
             status_.Failed();
             continue;
         }
