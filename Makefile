@@ -57,7 +57,6 @@ screenshots: build
 # Windows: Qt for MinGW is built once into a cache folder outside the tree (about 45 minutes on
 # two cores); the program is cross-built against it, and its tests run under Wine.
 windows-deps:
-	@./scripts/install-deps.sh --windows
 	@./scripts/windows-deps.sh
 
 $(WINDOWS_DIR)/build.ninja: CMakePresets.json | windows-deps

@@ -13,9 +13,12 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     list(APPEND KESTRAVA_MINGW_RUNTIME ${found})
 endforeach()
 
+set(qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+
 # Wine finds the DLLs through WINEPATH: Qt's and the runtime's folders, as Windows paths on
 # the drive that maps the root.
-set(wine_folders ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+set(wine_folders ${qt_bin})
 foreach(dll ${KESTRAVA_MINGW_RUNTIME})
     get_filename_component(folder ${dll} DIRECTORY)
     list(APPEND wine_folders ${folder})
@@ -32,8 +35,6 @@ target_sources(brelvik PRIVATE ${CMAKE_BINARY_DIR}/brelvik.rc)
 
 # The program's folder: brelvik.exe, its card list, Qt's DLLs and the plugins it loads (the
 # platform, the native style, and the image formats a deck picture may come in).
-set(qt_bin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
-set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
 install(TARGETS brelvik RUNTIME DESTINATION .)
 install(FILES data/kestrava.csv DESTINATION .)
 install(FILES ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll

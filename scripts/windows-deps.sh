@@ -29,6 +29,10 @@ step() {
     : >"$step_log"
 }
 failed() {
+    if [ -z "$step_log" ]; then
+        echo "FAILED: installing the packages (scripts/install-deps.sh --windows)" >&2
+        return
+    fi
     echo "FAILED: $step_name — see $step_log" >&2
     tail -n 20 "$step_log" >&2 || true
 }
@@ -53,6 +57,9 @@ configure_options=(
     -DFEATURE_directwrite=ON -DFEATURE_freetype=ON
 )
 
+# What the build and the Windows tests use, also when Qt is already built: quick when present.
+"$repo"/scripts/install-deps.sh --windows
+
 # What the build depends on: a change to any of these builds Qt again.
 stamp=$({
     echo "$qt_source $qt_version"
@@ -68,9 +75,6 @@ fi
 mkdir -p "$logs"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
-
-step "Installing the cross compilers, Wine and the host Qt tools" packages
-"$repo"/scripts/install-deps.sh --windows >>"$step_log" 2>&1
 
 step "Fetching Debian's $qt_source source" sources
 # apt-get source needs a deb-src entry; add one for the suites the machine already uses.
@@ -103,7 +107,6 @@ cmake -S "$work/src/qtbase" -B "$work/build" -G Ninja "${configure_options[@]}" 
 
 step "Building qtbase with $jobs jobs" build
 # Ninja's own [done/total] count, shown every five per cent.
-set -o pipefail
 ninja -C "$work/build" -j "$jobs" 2>&1 | tee -a "$step_log" |
     awk -F'[][/]' '/^\[[0-9]+\/[0-9]+\]/ { p = int(100 * $2 / $3); if (p >= next_p) { printf "    %3d%% (%d of %d steps)\n", p, $2, $3; fflush(); next_p = p - p % 5 + 5 } }'
 
